@@ -1,0 +1,8 @@
+/* Resource identifiers shared by the .rc files and the program. */
+#ifndef KRELMOT_RESOURCES_RESOURCEIDS_H
+#define KRELMOT_RESOURCES_RESOURCEIDS_H
+
+#define IDS_CLASS_NAME 104
+#define IDS_TITLE 105
+
+#endif
