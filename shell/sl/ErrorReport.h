@@ -1,0 +1,21 @@
+// Failures are shown to the user at once in a task-modal message box.
+#ifndef KRELMOT_SHELL_SL_ERRORREPORT_H
+#define KRELMOT_SHELL_SL_ERRORREPORT_H
+
+#include <windows.h>
+
+#include <stdarg.h>
+
+const int ERROR_TEXT_SIZE = 1024;
+
+// printf formatting into ERROR_TEXT_SIZE characters (a longer text is cut),
+// then MessageBoxA with MB_TASKMODAL added to the type.
+int SL_MessageBoxV(HWND owner, const char* caption, UINT type, const char* format, va_list arguments);
+int SL_Erreur(const char* format, ...);
+int SL_ErreurFenetre(HWND owner, const char* format, ...);
+
+// The box itself; tests replace it with a recorder so that nothing blocks.
+typedef int (*MessageBoxFunction)(HWND owner, const char* text, const char* caption, UINT type);
+extern MessageBoxFunction g_messageBox;
+
+#endif
