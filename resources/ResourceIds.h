@@ -4,5 +4,7 @@
 
 #define IDS_CLASS_NAME 104
 #define IDS_TITLE 105
+#define IDM_MAIN 109
+#define IDI_MAIN 177
 
 #endif

@@ -15,7 +15,7 @@ int SL_Erreur(const char* format, ...);
 int SL_ErreurFenetre(HWND owner, const char* format, ...);
 
 // The box itself; tests replace it with a recorder so that nothing blocks.
-typedef int (*MessageBoxFunction)(HWND owner, const char* text, const char* caption, UINT type);
+typedef int(WINAPI* MessageBoxFunction)(HWND owner, const char* text, const char* caption, UINT type);
 extern MessageBoxFunction g_messageBox;
 
 #endif

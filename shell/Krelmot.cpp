@@ -1,0 +1,166 @@
+// Construction, start-up and shutdown of CKrelmot, and the window system's
+// side of the game.
+#include "shell/Krelmot.h"
+
+#include <commctrl.h>
+
+#include "view/Sound.h"
+
+CKrelmot* g_krelmot = 0;
+
+CKrelmot::CKrelmot()
+    : CGame(ownSettings, *this), instance(0), mainWindow(0), mainWindowStyle(MAIN_WINDOW_STYLE), frameWidth(0),
+      frameHeight(0), bandHeight(0), statusBarHeight(0), pointerTracking(false), resizePending(false),
+      pendingColumns(0), pendingLines(0), backgroundBrush(0)
+{
+    SetRectEmpty(&gridRect);
+    levelStartTick = GetTickCount();
+}
+
+CKrelmot::~CKrelmot()
+{
+    if (backgroundBrush)
+        DeleteObject(backgroundBrush);
+}
+
+int CKrelmot::Init(HINSTANCE instance_, const char* className, const char* title)
+{
+    instance = instance_;
+    mainWindow = CreateWindowExA(0, className, title, mainWindowStyle, 0, 0, CW_USEDEFAULT, 0, NULL, NULL, instance,
+                                 NULL);
+    if (!mainWindow)
+        return -1;
+    ComputeFrameSize();
+    backgroundBrush = CreateSolidBrush((COLORREF)settings.coul_fond.Get());
+    FitWindowToGrid();
+    if (settings.col_fenetre.Get() != -1 && settings.lig_fenetre.Get() != -1)
+        SetWindowPos(mainWindow, NULL, settings.col_fenetre.Get(), settings.lig_fenetre.Get(), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
+    return 0;
+}
+
+void CKrelmot::ComputeFrameSize()
+{
+    RECT r = {0, 0, 0, 0};
+    AdjustWindowRect(&r, mainWindowStyle, TRUE);
+    frameWidth = r.right - r.left;
+    frameHeight = r.bottom - r.top;
+}
+
+CDcCanvas* CKrelmot::NewCanvas(HDC dc) { return new CDcCanvas(dc, &images); }
+
+CCanvas* CKrelmot::AcquireBoardCanvas() { return NewCanvas(GetDC(mainWindow)); }
+
+void CKrelmot::ReleaseBoardCanvas(CCanvas* canvas)
+{
+    ReleaseDC(mainWindow, DcOf(canvas));
+    delete static_cast<CDcCanvas*>(canvas);
+}
+
+uint32_t CKrelmot::TickCount() { return GetTickCount(); }
+
+void CKrelmot::InvalidateBoard() { InvalidateRect(mainWindow, &gridRect, TRUE); }
+
+namespace {
+
+void MoveTo(CPiece& piece, CCanvas* canvas, int x, int y)
+{
+    if (piece.x == x && piece.y == y)
+        return;
+    piece.Erase(canvas);
+    piece.x = x;
+    piece.y = y;
+    piece.Draw(canvas);
+}
+
+}
+
+void CKrelmot::GlidePieces(CCanvas* canvas, CPieceList<CRobot>& robots_, CHero* hero_, int)
+{
+    for (CPieceList<CRobot>::Iterator r = robots_.begin(); r != robots_.end(); ++r)
+        MoveTo(*r, canvas, r->targetX, r->targetY);
+    if (hero_)
+        MoveTo(*hero_, canvas, hero_->targetX, hero_->targetY);
+}
+
+void CKrelmot::AnimateTeleport(CCanvas* canvas, CHero& hero_)
+{
+    PlayWave(WAVE_TELEPORT, true);
+    MoveTo(hero_, canvas, hero_.targetX, hero_.targetY);
+}
+
+void CKrelmot::AnimateSonic(CCanvas* canvas, CHero& hero_)
+{
+    PlayWave(WAVE_SONIC, true);
+    CPoint p = PixelOf(hero_.column, hero_.line);
+    hero_.startX = hero_.targetX = p.x;
+    hero_.startY = hero_.targetY = p.y;
+    MoveTo(hero_, canvas, p.x, p.y);
+}
+
+void CKrelmot::AnimateHello(CCanvas*, const CPiece&) { PlayWave(WAVE_HELLO, true); }
+
+int CKrelmot::PlayExplosions(CCanvas*, CPieceList<CExplosion>& list)
+{
+    if (list.IsEmpty())
+        return -1;
+    list.Clear();
+    return 0;
+}
+
+bool CKrelmot::PlayWave(int resourceId, bool async)
+{
+    return PlayWaveResource(instance, resourceId, async, settings.son.Get());
+}
+
+void CKrelmot::RefusalFeedback() { PlayRefusal(instance, settings.son.Get()); }
+
+void CKrelmot::HideDirectionMarker(CCanvas* canvas) { HideDirectionMarker(canvas ? DcOf(canvas) : (HDC)0); }
+
+void CKrelmot::RefreshDirectionMarker(CCanvas* canvas) { RefreshDirectionMarker(canvas ? DcOf(canvas) : (HDC)0); }
+
+void CKrelmot::RefreshStatusBar(bool) {}
+
+void CKrelmot::SetActionItem(int id, bool enabled)
+{
+    HMENU menu = GetMenu(mainWindow);
+    HMENU actions = menu ? GetSubMenu(menu, 1) : 0;
+    if (actions)
+        EnableMenuItem(actions, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void CKrelmot::EnableActionCommands(bool enabled)
+{
+    static const int ids[] = {CMD_TELEPORT, CMD_SONIC, CMD_HELLO, CMD_REMAIN};
+    for (int id : ids)
+        SetActionItem(id, enabled);
+}
+
+void CKrelmot::EnableSonicCommand(bool enabled) { SetActionItem(CMD_SONIC, enabled); }
+
+int CKrelmot::RunIntro()
+{
+    DisableActions(false);
+    return -1;
+}
+
+void CKrelmot::ChangeLanguage(int language)
+{
+    CheckLanguageItem(settings.langue.Get(), language);
+    settings.langue.Set(language);
+}
+
+void CKrelmot::CheckLanguageItem(int oldLanguage, int newLanguage)
+{
+    HMENU menu = GetMenu(mainWindow);
+    HMENU languages = menu ? GetSubMenu(menu, 2) : 0;
+    if (!languages)
+        return;
+    if (oldLanguage != newLanguage)
+        CheckMenuItem(languages, oldLanguage, MF_BYPOSITION | MF_UNCHECKED);
+    CheckMenuItem(languages, newLanguage, MF_BYPOSITION | MF_CHECKED);
+}
+
+void CKrelmot::SetStatusMessage(const std::string& text) { statusMessage = text; }
+
+void CKrelmot::SetDefaultStatusMessage() { statusMessage.clear(); }

@@ -1,0 +1,56 @@
+// Starts the real program in-process, with every blocking call recorded
+// instead of shown or played, and shuts it down after each test.
+#ifndef KRELMOT_TESTS_SHELL_SHELLFIXTURE_H
+#define KRELMOT_TESTS_SHELL_SHELLFIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell/Krelmot.h"
+#include "shell/Startup.h"
+
+inline CCell At(int column, int line)
+{
+    CCell c = {column, line};
+    return c;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const CCell& c)
+{
+    return out << "(" << c.column << "," << c.line << ")";
+}
+
+struct CRecorded {
+    std::vector<std::string> boxes;
+    std::vector<int> sounds;
+    int beeps;
+};
+
+extern CRecorded g_recorded;
+
+// Replaces the message box, the sounds and the beep with recorders.
+void RecordBlockingCalls();
+void PumpMessages();
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp();
+    void TearDown();
+
+    // An empty board with the hero on the cell, drawn.
+    void Layout(int heroColumn, int heroLine);
+    void Robot(int column, int line) { k->AppendRobot(column, line); }
+    void Repaint();
+    // Client position of a pixel offset from the centre of the hero's cell.
+    LPARAM FromHeroCentre(int dx, int dy) const { return MAKELPARAM(k->hero.x + 8 + dx, k->hero.y + 8 + dy); }
+    void Key(WPARAM key) { SendMessageA(k->mainWindow, WM_KEYDOWN, key, 0); }
+    void MoveMouse(LPARAM where) { SendMessageA(k->mainWindow, WM_MOUSEMOVE, 0, where); }
+    // Puts the real pointer on a client position of the main window.
+    void PointAt(int x, int y);
+
+    CKrelmot* k;
+};
+
+#endif
