@@ -17,6 +17,11 @@ class CNullCanvas : public CCanvas {
 public:
     void XorImage(const CPiece&) {}
     bool IsRectVisible(int, int, int, int) { return true; }
+    void BeginXorPen(int) {}
+    void XorRectangle(int, int, int, int) {}
+    void EndXorPen() {}
+    bool ClipTo(int, int, int, int) { return true; }
+    void RemoveClip() {}
 };
 
 // Plays nothing: only the game's own work is measured.

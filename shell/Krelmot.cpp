@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include "shell/sl/WindowRoutines.h"
+#include "view/BoardPaint.h"
 #include "view/Sound.h"
 
 CKrelmot* g_krelmot = 0;
@@ -11,7 +13,7 @@ CKrelmot* g_krelmot = 0;
 CKrelmot::CKrelmot()
     : CGame(ownSettings, *this), instance(0), mainWindow(0), mainWindowStyle(MAIN_WINDOW_STYLE), frameWidth(0),
       frameHeight(0), bandHeight(0), statusBarHeight(0), pointerTracking(false), resizePending(false),
-      pendingColumns(0), pendingLines(0), backgroundBrush(0)
+      pendingColumns(0), pendingLines(0), backgroundBrush(0), animator(*this, settings)
 {
     SetRectEmpty(&gridRect);
     levelStartTick = GetTickCount();
@@ -31,13 +33,28 @@ int CKrelmot::Init(HINSTANCE instance_, const char* className, const char* title
     if (!mainWindow)
         return -1;
     ComputeFrameSize();
-    backgroundBrush = CreateSolidBrush((COLORREF)settings.coul_fond.Get());
+    SetBackgroundColour((COLORREF)settings.coul_fond.Get());
+    images.init_img(mainWindow, instance);
+    if (images.GetCharacterIcon(IMAGE_HERO))
+        SetClassLongPtrA(mainWindow, GCLP_HICON, (LONG_PTR)images.GetCharacterIcon(IMAGE_HERO));
     FitWindowToGrid();
     if (settings.col_fenetre.Get() != -1 && settings.lig_fenetre.Get() != -1)
         SetWindowPos(mainWindow, NULL, settings.col_fenetre.Get(), settings.lig_fenetre.Get(), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER);
+    else
+        SL_repositionne_fenetre(mainWindow, NULL, 0);
     return 0;
 }
+
+void CKrelmot::SetBackgroundColour(COLORREF colour)
+{
+    if (backgroundBrush)
+        DeleteObject(backgroundBrush);
+    settings.coul_fond.Set((int)colour);
+    backgroundBrush = CreateSolidBrush((COLORREF)settings.coul_fond.Get());
+}
+
+void CKrelmot::DrawGrid(HDC dc) { ::DrawGrid(dc, gridRect, (COLORREF)settings.coul_fond.Get()); }
 
 void CKrelmot::ComputeFrameSize()
 {
@@ -47,7 +64,7 @@ void CKrelmot::ComputeFrameSize()
     frameHeight = r.bottom - r.top;
 }
 
-CDcCanvas* CKrelmot::NewCanvas(HDC dc) { return new CDcCanvas(dc, &images); }
+CDcCanvas* CKrelmot::NewCanvas(HDC dc) { return new CDcCanvas(dc, &images, (COLORREF)settings.coul_fond.Get()); }
 
 CCanvas* CKrelmot::AcquireBoardCanvas() { return NewCanvas(GetDC(mainWindow)); }
 
@@ -61,51 +78,30 @@ uint32_t CKrelmot::TickCount() { return GetTickCount(); }
 
 void CKrelmot::InvalidateBoard() { InvalidateRect(mainWindow, &gridRect, TRUE); }
 
-namespace {
-
-void MoveTo(CPiece& piece, CCanvas* canvas, int x, int y)
+void CKrelmot::GlidePieces(CCanvas* canvas, CPieceList<CRobot>& list, CHero* glidingHero, int duration)
 {
-    if (piece.x == x && piece.y == y)
-        return;
-    piece.Erase(canvas);
-    piece.x = x;
-    piece.y = y;
-    piece.Draw(canvas);
+    animator.GlidePieces(canvas, list, glidingHero, duration);
 }
 
+void CKrelmot::AnimateTeleport(CCanvas* canvas, CHero& teleported) { animator.AnimateTeleport(canvas, teleported); }
+
+void CKrelmot::AnimateSonic(CCanvas* canvas, CHero& centre) { animator.AnimateSonic(canvas, centre); }
+
+void CKrelmot::AnimateHello(CCanvas* canvas, const CPiece& piece)
+{
+    CCanvas* own = canvas ? canvas : AcquireBoardCanvas();
+    animator.AnimateHello(own, piece);
+    if (!canvas)
+        ReleaseBoardCanvas(own);
 }
 
-void CKrelmot::GlidePieces(CCanvas* canvas, CPieceList<CRobot>& robots_, CHero* hero_, int)
+int CKrelmot::PlayExplosions(CCanvas* canvas, CPieceList<CExplosion>& list)
 {
-    for (CPieceList<CRobot>::Iterator r = robots_.begin(); r != robots_.end(); ++r)
-        MoveTo(*r, canvas, r->targetX, r->targetY);
-    if (hero_)
-        MoveTo(*hero_, canvas, hero_->targetX, hero_->targetY);
-}
-
-void CKrelmot::AnimateTeleport(CCanvas* canvas, CHero& hero_)
-{
-    PlayWave(WAVE_TELEPORT, true);
-    MoveTo(hero_, canvas, hero_.targetX, hero_.targetY);
-}
-
-void CKrelmot::AnimateSonic(CCanvas* canvas, CHero& hero_)
-{
-    PlayWave(WAVE_SONIC, true);
-    CPoint p = PixelOf(hero_.column, hero_.line);
-    hero_.startX = hero_.targetX = p.x;
-    hero_.startY = hero_.targetY = p.y;
-    MoveTo(hero_, canvas, p.x, p.y);
-}
-
-void CKrelmot::AnimateHello(CCanvas*, const CPiece&) { PlayWave(WAVE_HELLO, true); }
-
-int CKrelmot::PlayExplosions(CCanvas*, CPieceList<CExplosion>& list)
-{
-    if (list.IsEmpty())
-        return -1;
-    list.Clear();
-    return 0;
+    CCanvas* own = canvas ? canvas : AcquireBoardCanvas();
+    int result = animator.PlayExplosions(own, list);
+    if (!canvas)
+        ReleaseBoardCanvas(own);
+    return result;
 }
 
 bool CKrelmot::PlayWave(int resourceId, bool async)

@@ -10,6 +10,7 @@
 #include "core/Game.h"
 #include "core/GameView.h"
 #include "settings/Settings.h"
+#include "view/Animation.h"
 #include "view/DcCanvas.h"
 #include "view/Images.h"
 
@@ -78,6 +79,8 @@ public:
     void OnDestroy();
     void PlaceHeroUnderPointer();
     void DrawBoard(HDC paintDc);
+    void DrawGrid(HDC dc);
+    void SetBackgroundColour(COLORREF colour);
 
     int RunIntro();
     void ChangeLanguage(int language);
@@ -118,6 +121,7 @@ public:
     std::string statusMessage;
     CImageSets images;
     HBRUSH backgroundBrush;
+    CAnimator animator;
 
 private:
     static HDC DcOf(CCanvas* canvas) { return static_cast<CDcCanvas*>(canvas)->dc; }

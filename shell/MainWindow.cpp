@@ -244,6 +244,8 @@ void CKrelmot::OnPaint()
 
 void CKrelmot::DrawBoard(HDC paintDc)
 {
+    if (settings.grille.Get())
+        DrawGrid(paintDc);
     CDcCanvas paint(paintDc, &images);
     HDC own = GetDC(mainWindow);
     CDcCanvas window(own, &images);

@@ -1,7 +1,14 @@
 #include "view/DcCanvas.h"
 
 #include "core/Piece.h"
+#include "shell/sl/ErrorReport.h"
 #include "view/Images.h"
+
+CDcCanvas::~CDcCanvas()
+{
+    EndXorPen();
+    RemoveClip();
+}
 
 void CDcCanvas::XorImage(const CPiece& piece)
 {
@@ -21,4 +28,49 @@ bool CDcCanvas::IsRectVisible(int left, int top, int right, int bottom)
 {
     RECT r = {left, top, right, bottom};
     return RectVisible(dc, &r) != FALSE;
+}
+
+void CDcCanvas::BeginXorPen(int width)
+{
+    EndXorPen();
+    pen = CreatePen(PS_SOLID, width, ~background & 0xFFFFFF);
+    oldMix = SetROP2(dc, R2_XORPEN);
+    oldPen = SelectObject(dc, pen);
+}
+
+void CDcCanvas::XorRectangle(int left, int top, int right, int bottom)
+{
+    POINT corners[5] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
+    Polyline(dc, corners, 5);
+}
+
+void CDcCanvas::EndXorPen()
+{
+    if (!pen)
+        return;
+    SetROP2(dc, oldMix);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    pen = 0;
+}
+
+bool CDcCanvas::ClipTo(int left, int top, int right, int bottom)
+{
+    RemoveClip();
+    clip = CreateRectRgn(left, top, right, bottom);
+    if (!clip) {
+        SL_Erreur("Pb creation region clip teleport");
+        return false;
+    }
+    SelectClipRgn(dc, clip);
+    return true;
+}
+
+void CDcCanvas::RemoveClip()
+{
+    if (!clip)
+        return;
+    SelectClipRgn(dc, NULL);
+    DeleteObject(clip);
+    clip = 0;
 }

@@ -2,12 +2,33 @@
 
 #include <stdio.h>
 
+#ifdef _WIN32
+
 MessageBoxFunction g_messageBox = MessageBoxA;
+
+#else
+
+namespace {
+
+int StandardErrorBox(HWND, const char* text, const char*, UINT)
+{
+    fprintf(stderr, "%s\n", text);
+    return IDOK;
+}
+
+}
+
+MessageBoxFunction g_messageBox = StandardErrorBox;
+
+#endif
 
 int SL_MessageBoxV(HWND owner, const char* caption, UINT type, const char* format, va_list arguments)
 {
     char text[ERROR_TEXT_SIZE];
+    text[0] = '\0';
     vsnprintf(text, sizeof text, format, arguments);
+    // Some C runtimes leave a cut text without its terminator.
+    text[sizeof text - 1] = '\0';
     return g_messageBox(owner, text, caption, type | MB_TASKMODAL);
 }
 

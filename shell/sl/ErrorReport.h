@@ -2,7 +2,20 @@
 #ifndef KRELMOT_SHELL_SL_ERRORREPORT_H
 #define KRELMOT_SHELL_SL_ERRORREPORT_H
 
+#ifdef _WIN32
 #include <windows.h>
+#else
+// The settings and the texts also build natively, where there is no window
+// system; they report through the same routines, and the text goes to the
+// standard error stream.
+struct HWND__;
+typedef HWND__* HWND;
+typedef unsigned int UINT;
+#define WINAPI
+const UINT MB_ICONERROR = 0x10;
+const UINT MB_TASKMODAL = 0x2000;
+const int IDOK = 1;
+#endif
 
 #include <stdarg.h>
 

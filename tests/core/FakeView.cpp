@@ -27,6 +27,29 @@ void CRecordingCanvas::XorImage(const CPiece& piece)
     }
 }
 
+void CRecordingCanvas::BeginXorPen(int width)
+{
+    penWidth = width;
+    ++pensOpen;
+}
+
+void CRecordingCanvas::XorRectangle(int left, int top, int right, int bottom)
+{
+    std::vector<int> key = {left, top, right, bottom, penWidth};
+    outlines[key] ^= 1;
+    outlineLog.push_back(key);
+}
+
+void CRecordingCanvas::EndXorPen() { --pensOpen; }
+
+bool CRecordingCanvas::ClipTo(int, int, int, int)
+{
+    ++clips;
+    return true;
+}
+
+void CRecordingCanvas::RemoveClip() { --clips; }
+
 std::vector<CScreenImage> CRecordingCanvas::Shown() const
 {
     std::vector<CScreenImage> shown;
@@ -37,7 +60,7 @@ std::vector<CScreenImage> CRecordingCanvas::Shown() const
 }
 
 CFakeView::CFakeView()
-    : logDrawing(false), tick(1000), repaintPending(false), actionsEnabled(true), sonicEnabled(true),
+    : logDrawing(false), tick(1000), tickStep(0), repaintPending(false), actionsEnabled(true), sonicEnabled(true),
       canvasesHeld(0)
 {
     origin.x = 0;

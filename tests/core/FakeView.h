@@ -18,14 +18,25 @@ struct CScreenImage {
 
 class CRecordingCanvas : public CCanvas {
 public:
-    CRecordingCanvas() : log(0), visible(true) {}
+    CRecordingCanvas() : penWidth(0), pensOpen(0), clips(0), log(0), visible(true) {}
     void XorImage(const CPiece& piece);
     bool IsRectVisible(int, int, int, int) { return visible; }
+    void BeginXorPen(int width);
+    void XorRectangle(int left, int top, int right, int bottom);
+    void EndXorPen();
+    bool ClipTo(int left, int top, int right, int bottom);
+    void RemoveClip();
 
     // Images that are on the screen an odd number of times.
     std::vector<CScreenImage> Shown() const;
 
     std::map<CScreenImage, int> layers;
+    // Outlines on the screen, by rectangle and pen width, an odd count meaning shown.
+    std::map<std::vector<int>, int> outlines;
+    std::vector<std::vector<int> > outlineLog;
+    int penWidth;
+    int pensOpen;
+    int clips;
     std::vector<std::string>* log;
     bool visible;
 };
@@ -36,7 +47,12 @@ public:
 
     CCanvas* AcquireBoardCanvas();
     void ReleaseBoardCanvas(CCanvas* canvas);
-    uint32_t TickCount() { return tick; }
+    uint32_t TickCount()
+    {
+        uint32_t now = tick;
+        tick += tickStep;
+        return now;
+    }
     void InvalidateBoard();
     void GlidePieces(CCanvas* canvas, CPieceList<CRobot>& robots, CHero* hero, int duration);
     void AnimateTeleport(CCanvas* canvas, CHero& hero);
@@ -60,6 +76,7 @@ public:
     CRecordingCanvas canvas;
     bool logDrawing;  // log every exclusive-or transfer too
     uint32_t tick;
+    uint32_t tickStep;  // how far the clock moves at each reading
     bool repaintPending;
     bool actionsEnabled;
     bool sonicEnabled;
