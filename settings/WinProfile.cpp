@@ -68,3 +68,15 @@ int GetExecutableName(std::string& name)
     name.assign(buffer, length);
     return 0;
 }
+
+CStartupFacts SystemStartupFacts(int defaultLanguage, int frameWidth, int frameHeight, int bandHeight,
+                                 int statusBarHeight)
+{
+    CStartupFacts facts;
+    facts.moduleNameKnown = GetExecutableName(facts.moduleName) == 0;
+    facts.defaultLanguage = defaultLanguage;
+    CScreenMetrics metrics = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), frameWidth, frameHeight,
+                              bandHeight, statusBarHeight};
+    facts.metrics = metrics;
+    return facts;
+}

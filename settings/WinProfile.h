@@ -6,6 +6,7 @@
 #include <string>
 
 #include "settings/Profile.h"
+#include "settings/SettingsStore.h"
 
 class CWinProfile : public CProfile {
 public:
@@ -19,5 +20,10 @@ public:
 
 // The executable's full name; -1 when it cannot be obtained, or only cut short.
 int GetExecutableName(std::string& name);
+
+// What start-up hands to LoadSettings: the executable's name and the screen's
+// size from the system, the rest from the string table and the main window.
+CStartupFacts SystemStartupFacts(int defaultLanguage, int frameWidth, int frameHeight, int bandHeight,
+                                 int statusBarHeight);
 
 #endif

@@ -1,24 +1,10 @@
-// The pure parts of the settings: the commit rule, the number reading, the
-// INI path and the default board size.
+// The pure parts of the settings: the number reading, the INI path and the
+// default board size.
 #include <gtest/gtest.h>
 
 #include <limits.h>
 
 #include "settings/SettingsStore.h"
-
-TEST(SettingValues, ASettingIsMarkedChangedOnlyByADifferentValue)
-{
-    CIntSetting setting;
-    setting.value = 5;
-    setting.Set(5);
-    EXPECT_FALSE(setting.changed);
-    setting.Set(6);
-    EXPECT_TRUE(setting.changed);
-    EXPECT_EQ(6, setting.Get());
-    setting.changed = false;
-    setting.Set(6);
-    EXPECT_FALSE(setting.changed) << "setting the value it has does not mark it again";
-}
 
 TEST(SettingValues, NumbersReadAsDecimalIntegersThatSaturate)
 {
@@ -28,19 +14,14 @@ TEST(SettingValues, NumbersReadAsDecimalIntegersThatSaturate)
         int number;
     } cases[] = {
         {"42", true, 42},
-        {" \t42", true, 42},
-        {"-7", true, -7},
         {"+5", true, 5},
         {"42abc", true, 42},
         {"0x10", true, 0},
-        {"007", true, 7},
-        {"2147483647", true, INT_MAX},
         {"2147483648", true, INT_MAX},
         {"-2147483648", true, INT_MIN},
         {"-2147483649", true, INT_MIN},
         {"99999999999999999999999999", true, INT_MAX},
         {"", false, 0},
-        {"abc", false, 0},
         {"-", false, 0},
         {"- 5", false, 0},
         {"+-5", false, 0},

@@ -11,18 +11,25 @@
 
 namespace {
 
+const int FRENCH = 0;
+
 bool EndsWith(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-TEST(WinProfile, TheIniPathIsBesideTheRunningExecutable)
+TEST(WinProfile, StartUpFindsTheIniFileBesideTheRunningExecutable)
 {
-    std::string name;
-    ASSERT_EQ(0, GetExecutableName(name));
-    EXPECT_TRUE(EndsWith(name, "\\krelmot_settings_tests.exe")) << name;
-    std::string ini = IniPathFromModuleName(name);
-    EXPECT_EQ(name.substr(0, name.size() - strlen("krelmot_settings_tests.exe")) + "Krelmot.ini", ini);
+    CStartupFacts facts = SystemStartupFacts(FRENCH, 8, 46, 28, 20);
+    ASSERT_TRUE(facts.moduleNameKnown);
+    const std::string program = "krelmot_settings_tests.exe";
+    ASSERT_TRUE(EndsWith(facts.moduleName, "\\" + program)) << facts.moduleName;
+    EXPECT_EQ(facts.moduleName.substr(0, facts.moduleName.size() - program.size()) + "Krelmot.ini",
+              IniPathFromModuleName(facts.moduleName));
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), facts.metrics.screenWidth);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), facts.metrics.screenHeight);
+    EXPECT_EQ(46, facts.metrics.frameHeight);
+    EXPECT_EQ(FRENCH, facts.defaultLanguage);
 }
 
 class LockedIniTest : public ::testing::TestWithParam<CProfileKind> {};

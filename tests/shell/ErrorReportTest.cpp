@@ -57,17 +57,6 @@ TEST(ErrorReport, ATextLongerThanTheBufferIsCut)
     }
 }
 
-int WINAPI AnswerCancel(HWND, const char*, const char*, UINT) { return IDCANCEL; }
-
-TEST(ErrorReport, TheCallerGetsTheBoxsAnswer)
-{
-    MessageBoxFunction previous = g_messageBox;
-    g_messageBox = AnswerCancel;
-    EXPECT_EQ(IDCANCEL, SL_Erreur("Pb"));
-    EXPECT_EQ(IDCANCEL, SL_ErreurFenetre(NULL, "Pb"));
-    g_messageBox = previous;
-}
-
 #ifdef _WIN32
 
 // What the real box looked like while it was open, seen from a thread timer

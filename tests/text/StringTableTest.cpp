@@ -29,17 +29,6 @@ TEST_F(StringTableTest, ASecondTextForAnIdentifierIsReportedAndTheFirstStays)
     EXPECT_STREQ("Level:%d", table.GetText(32822));
 }
 
-TEST_F(StringTableTest, ADuplicateOfAnOverlongTextIsCutInTheMessage)
-{
-    CMessageRecorder recorder;
-    std::string longText(3000, 'x');
-    table.RegisterText(LANG_ENGLISH, 7, longText.c_str());
-    EXPECT_EQ(-1, table.RegisterText(LANG_ENGLISH, 7, longText.c_str()));
-    ASSERT_EQ(1u, recorder.boxes.size());
-    EXPECT_EQ(1023u, recorder.boxes[0].text.size());
-    EXPECT_EQ("Pb <7><xxx", recorder.boxes[0].text.substr(0, 10));
-}
-
 TEST_F(StringTableTest, LookupsFindOnlyWhatTheCurrentLanguageHas)
 {
     table.RegisterText(LANG_FRENCH, 5, "cinq");
