@@ -122,8 +122,9 @@ void CSettingsStore::ReadDuration(CIntSetting& setting, const char* key, int def
     ClampSetting(setting, 0, BOUNDS.maxDuration);
 }
 
-// Robot numbers are taken as they are: none (a level completes at once) and
-// any count (the level cap limits it) are both playable.
+// Robot numbers are taken as they are: every count is playable. None (or a
+// negative one) gives levels that complete at once, a huge one is held to
+// the level cap.
 void CSettingsStore::LoadDimensions(CSettings& s, const CScreenMetrics& metrics)
 {
     CBoardSize board = DefaultBoardSize(metrics);
