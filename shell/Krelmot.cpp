@@ -4,23 +4,28 @@
 
 #include <commctrl.h>
 
+#include "shell/sl/ErrorReport.h"
 #include "shell/sl/WindowRoutines.h"
+#include "settings/WinProfile.h"
 #include "view/BoardPaint.h"
 #include "view/Sound.h"
 
 CKrelmot* g_krelmot = 0;
+std::string g_iniFolderOverride;
 
 CKrelmot::CKrelmot()
     : CGame(ownSettings, *this), instance(0), mainWindow(0), mainWindowStyle(MAIN_WINDOW_STYLE), frameWidth(0),
       frameHeight(0), bandHeight(0), statusBarHeight(0), pointerTracking(false), resizePending(false),
-      pendingColumns(0), pendingLines(0), backgroundBrush(0), animator(*this, settings)
+      pendingColumns(0), pendingLines(0), backgroundBrush(0), animator(*this, settings), store(SystemProfile())
 {
     SetRectEmpty(&gridRect);
     levelStartTick = GetTickCount();
 }
 
+// Only a normal end of the program gets here, so only it writes the settings.
 CKrelmot::~CKrelmot()
 {
+    store.WriteChangedSettings(settings);
     if (backgroundBrush)
         DeleteObject(backgroundBrush);
 }
@@ -28,11 +33,18 @@ CKrelmot::~CKrelmot()
 int CKrelmot::Init(HINSTANCE instance_, const char* className, const char* title)
 {
     instance = instance_;
+    RegisterAllTexts(texts);
     mainWindow = CreateWindowExA(0, className, title, mainWindowStyle, 0, 0, CW_USEDEFAULT, 0, NULL, NULL, instance,
                                  NULL);
-    if (!mainWindow)
+    if (!mainWindow) {
+        SL_Erreur("Pb init CreateWindow: %d", (int)GetLastError());
         return -1;
+    }
+    LoadSettings(0);
+    texts.SetLanguage(settings.langue.Get());
+    CheckLanguageItem(settings.langue.Get(), settings.langue.Get());
     ComputeFrameSize();
+    LoadSettings(1);
     SetBackgroundColour((COLORREF)settings.coul_fond.Get());
     images.init_img(mainWindow, instance);
     if (images.GetCharacterIcon(IMAGE_HERO))
@@ -56,10 +68,22 @@ void CKrelmot::SetBackgroundColour(COLORREF colour)
 
 void CKrelmot::DrawGrid(HDC dc) { ::DrawGrid(dc, gridRect, (COLORREF)settings.coul_fond.Get()); }
 
+int CKrelmot::LoadSettings(int group)
+{
+    CStartupFacts facts =
+        SystemStartupFacts(texts.GetDefaultLanguage(), frameWidth, frameHeight, bandHeight, statusBarHeight);
+    if (!g_iniFolderOverride.empty()) {
+        facts.moduleNameKnown = true;
+        facts.moduleName = g_iniFolderOverride + "\\Krelmot.exe";
+    }
+    return store.LoadSettings(settings, group, facts);
+}
+
 void CKrelmot::ComputeFrameSize()
 {
     RECT r = {0, 0, 0, 0};
-    AdjustWindowRect(&r, mainWindowStyle, TRUE);
+    if (!AdjustWindowRect(&r, mainWindowStyle, TRUE))
+        SL_Erreur("Pb init_ajout_rect_client AdjustWindowRect");
     frameWidth = r.right - r.left;
     frameHeight = r.bottom - r.top;
 }
@@ -144,6 +168,7 @@ void CKrelmot::ChangeLanguage(int language)
 {
     CheckLanguageItem(settings.langue.Get(), language);
     settings.langue.Set(language);
+    texts.SetLanguage(language);
 }
 
 void CKrelmot::CheckLanguageItem(int oldLanguage, int newLanguage)

@@ -10,6 +10,8 @@
 #include "core/Game.h"
 #include "core/GameView.h"
 #include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "text/StringTable.h"
 #include "view/Animation.h"
 #include "view/DcCanvas.h"
 #include "view/Images.h"
@@ -48,6 +50,8 @@ public:
 
     int Init(HINSTANCE instance, const char* className, const char* title);
     void ComputeFrameSize();
+    // Group 0: the general settings; group 1: the board size and robot numbers.
+    int LoadSettings(int group);
 
     // Window size and the grid.
     void SetGridRect(int columns, int lines);
@@ -77,6 +81,7 @@ public:
     void OnPaint();
     void OnEraseBackground(HDC dc);
     void OnDestroy();
+    void OnMenuSelect(int id);
     void PlaceHeroUnderPointer();
     void DrawBoard(HDC paintDc);
     void DrawGrid(HDC dc);
@@ -122,6 +127,8 @@ public:
     CImageSets images;
     HBRUSH backgroundBrush;
     CAnimator animator;
+    CStringTable texts;
+    CSettingsStore store;
 
 private:
     static HDC DcOf(CCanvas* canvas) { return static_cast<CDcCanvas*>(canvas)->dc; }
@@ -131,6 +138,10 @@ private:
 
 // Every window procedure and callback reaches the game through it.
 extern CKrelmot* g_krelmot;
+
+// When set, Krelmot.ini is read and written in this folder instead of beside
+// the executable: tests never touch a player's settings.
+extern std::string g_iniFolderOverride;
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

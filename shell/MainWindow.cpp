@@ -40,6 +40,11 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MBUTTONDOWN:
         SendMessageA(window, WM_COMMAND, CMD_END, 0);
         return 0;
+    case WM_MENUSELECT:
+        k->OnMenuSelect(LOWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        return 0;
     case WM_EXITMENULOOP:
         k->SetDefaultStatusMessage();
         return 0;
@@ -142,6 +147,15 @@ LRESULT CKrelmot::OnKeyDown(WPARAM key, LPARAM lParam)
     return 0;
 }
 
+void CKrelmot::OnMenuSelect(int id)
+{
+    const char* help = texts.GetText(id + 1000);
+    if (help)
+        SetStatusMessage(help);
+    else
+        SetDefaultStatusMessage();
+}
+
 void CKrelmot::OnKeyUp(WPARAM key)
 {
     if (key == VK_F2 || key == VK_F3 || key == VK_F4)
@@ -175,10 +189,10 @@ bool CKrelmot::OnCommand(int id)
         StartLevel(1);
         return true;
     case CMD_FRENCH:
-        ChangeLanguage(0);
+        ChangeLanguage(LANG_FRENCH);
         return true;
     case CMD_ENGLISH:
-        ChangeLanguage(1);
+        ChangeLanguage(LANG_ENGLISH);
         return true;
     }
     return false;

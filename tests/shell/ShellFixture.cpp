@@ -44,9 +44,23 @@ void PumpMessages()
     }
 }
 
+std::string TestIniFolder()
+{
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    std::string path = std::string(folder) + "krelmot-shell-test";
+    CreateDirectoryA(path.c_str(), NULL);
+    return path;
+}
+
+std::string TestIniPath() { return TestIniFolder() + "\\Krelmot.ini"; }
+
 void ShellTest::SetUp()
 {
     RecordBlockingCalls();
+    g_iniFolderOverride = TestIniFolder();
+    DeleteFileA(TestIniPath().c_str());
+    WriteIni();
     // Keep the real pointer away from the board unless a test puts it there.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     ASSERT_EQ(START_OK, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 12345));
@@ -61,6 +75,29 @@ void ShellTest::TearDown()
     PumpMessages();
     ShutDown();
     UnregisterClassA(g_className, GetModuleHandleA(NULL));
+    DeleteFileA(TestIniPath().c_str());
+}
+
+std::string ReadTestIni()
+{
+    std::string text;
+    HANDLE file = CreateFileA(TestIniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, NULL) && read > 0)
+        text.append(buffer, read);
+    CloseHandle(file);
+    return text;
+}
+
+void WriteTestIni(const std::string& text)
+{
+    HANDLE file = CreateFileA(TestIniPath().c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD written = 0;
+    WriteFile(file, text.data(), (DWORD)text.size(), &written, NULL);
+    CloseHandle(file);
 }
 
 void ShellTest::Layout(int heroColumn, int heroLine)

@@ -30,6 +30,12 @@ struct CRecorded {
 
 extern CRecorded g_recorded;
 
+// The INI file of the program under test, in a folder of its own.
+std::string TestIniFolder();
+std::string TestIniPath();
+std::string ReadTestIni();
+void WriteTestIni(const std::string& text);
+
 // Replaces the message box, the sounds and the beep with recorders.
 void RecordBlockingCalls();
 void PumpMessages();
@@ -38,6 +44,8 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp();
     void TearDown();
+    // What the INI file holds when the program starts; no file by default.
+    virtual void WriteIni() {}
 
     // An empty board with the hero on the cell, drawn.
     void Layout(int heroColumn, int heroLine);

@@ -69,6 +69,7 @@ TEST_F(BoardPixelTest, PicturesAreLoaded)
     for (int i = 0; i < ARROW_IMAGES; ++i)
         EXPECT_TRUE(k->images.GetArrowImage(i) != 0) << i;
     EXPECT_TRUE(g_recorded.boxes.empty());
+    EXPECT_TRUE(LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(177)) != 0) << "the class starts with the hero icon";
     HICON icon = (HICON)GetClassLongPtrA(k->mainWindow, GCLP_HICON);
     EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), icon) << "the window carries the hero";
 }
