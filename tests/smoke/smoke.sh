@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The real Krelmot.exe from outside: started under Wine in the test's X
+# display with a prepared INI file beside it, driven with keys, refusing a
+# second copy, closed with Escape, and judged by the INI file it leaves.
+set -u
+exe=$1
+here=$(cd "$(dirname "$0")" && pwd)
+run="$here/../../scripts/wine-run.sh"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cp "$exe" "$dir/Krelmot.exe"
+printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=7\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nintro=0\r\nson=0\r\n' >"$dir/Krelmot.ini"
+cp "$dir/Krelmot.ini" "$dir/before.ini"
+fail() { echo "FAIL: $*"; exit 1; }
+
+"$run" "$dir/Krelmot.exe" </dev/null >/dev/null 2>&1 &
+game=$!
+window=$(timeout 30 xdotool search --sync --name '^Krelmot 1.0$' | head -1)
+[ -n "$window" ] || fail "no window titled Krelmot 1.0"
+
+# A second copy shows the first and ends at once.
+timeout 30 "$run" "$dir/Krelmot.exe" </dev/null >/dev/null 2>&1
+[ $? -eq 0 ] || fail "the second copy did not end with 0"
+[ "$(xdotool search --name '^Krelmot 1.0$' | wc -l)" -eq 1 ] || fail "two windows after a second start"
+
+xdotool windowfocus --sync "$window" 2>/dev/null
+for key in KP_6 KP_2 t h space KP_5 i KP_4; do
+    xdotool key --window "$window" "$key"
+    sleep 0.3
+done
+kill -0 $game 2>/dev/null || fail "the game ended before Escape"
+xdotool key --window "$window" Escape
+for _ in $(seq 1 50); do
+    kill -0 $game 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 $game 2>/dev/null && { kill $game; fail "Escape did not end the game"; }
+wait $game
+status=$?
+[ $status -eq 0 ] || fail "the game ended with $status"
+# Nothing changed: the same place, size and settings; the file as it was.
+cmp -s "$dir/before.ini" "$dir/Krelmot.ini" || { diff "$dir/before.ini" "$dir/Krelmot.ini"; fail "the INI file changed"; }
+echo "smoke test passed"
