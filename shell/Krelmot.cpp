@@ -3,6 +3,7 @@
 #include "shell/Krelmot.h"
 
 #include <commctrl.h>
+#include <string.h>
 
 #include "shell/sl/ErrorReport.h"
 #include "shell/sl/WindowRoutines.h"
@@ -16,7 +17,7 @@ std::string g_iniFolderOverride;
 CKrelmot::CKrelmot()
     : CGame(ownSettings, *this), instance(0), mainWindow(0), mainWindowStyle(MAIN_WINDOW_STYLE), frameWidth(0),
       frameHeight(0), bandHeight(0), statusBarHeight(0), pointerTracking(false), resizePending(false),
-      pendingColumns(0), pendingLines(0), backgroundBrush(0), animator(*this, settings), store(SystemProfile())
+      pendingColumns(0), pendingLines(0), welcomeLine(0), backgroundBrush(0), animator(*this, settings), store(SystemProfile())
 {
     SetRectEmpty(&gridRect);
     levelStartTick = GetTickCount();
@@ -67,6 +68,24 @@ void CKrelmot::SetBackgroundColour(COLORREF colour)
 }
 
 void CKrelmot::DrawGrid(HDC dc) { ::DrawGrid(dc, gridRect, (COLORREF)settings.coul_fond.Get()); }
+
+void CKrelmot::DrawWelcome(HDC given)
+{
+    const char* text = texts.GetText(TEXT_WELCOME);
+    if (!text)
+        return;
+    HDC dc = given ? given : GetDC(mainWindow);
+    COLORREF oldBack = SetBkColor(dc, (COLORREF)settings.coul_fond.Get());
+    COLORREF oldText = SetTextColor(dc, RGB(255, 255, 0));
+    UINT oldAlign = SetTextAlign(dc, TA_CENTER | TA_TOP);
+    CPoint line = PixelOf(0, welcomeLine);
+    TextOutA(dc, (gridRect.right - gridRect.left) / 2, line.y, text, (int)strlen(text));
+    SetBkColor(dc, oldBack);
+    SetTextColor(dc, oldText);
+    SetTextAlign(dc, oldAlign);
+    if (!given)
+        ReleaseDC(mainWindow, dc);
+}
 
 int CKrelmot::LoadSettings(int group)
 {

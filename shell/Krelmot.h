@@ -22,6 +22,7 @@ const int ID_SCOREPANEL = 2458;
 const int ID_REBAR = 2459;
 const UINT_PTR TIMER_CLOCK = 2460;
 const DWORD MAIN_WINDOW_STYLE = 0x00CE0000;
+const int TEXT_WELCOME = 32793;
 
 // Command ids shared by the menu, the toolbar, the keys and the dialogs.
 enum Command {
@@ -85,6 +86,8 @@ public:
     void PlaceHeroUnderPointer();
     void DrawBoard(HDC paintDc);
     void DrawGrid(HDC dc);
+    // The line written under the intro picture; null means the window's own context.
+    void DrawWelcome(HDC dc);
     void SetBackgroundColour(COLORREF colour);
 
     int RunIntro();
@@ -124,6 +127,7 @@ public:
     int pendingColumns;
     int pendingLines;
     std::string statusMessage;
+    int welcomeLine;  // board line of the intro's welcome text
     CImageSets images;
     HBRUSH backgroundBrush;
     CAnimator animator;

@@ -269,7 +269,9 @@ void CKrelmot::DrawBoard(HDC paintDc)
     for (CPieceList<CHeap>::Iterator h = heaps.begin(); h != heaps.end(); ++h)
         if (h->IsVisible(&paint))
             h->Draw(&window);
-    if (!introActive && hero.IsVisible(&paint))
+    if (introActive)
+        DrawWelcome(paintDc);
+    else if (hero.IsVisible(&paint))
         hero.Draw(&window);
     ReleaseDC(mainWindow, own);
     if (IsDirectionMarkerActive())

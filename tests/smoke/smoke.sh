@@ -9,7 +9,7 @@ run="$here/../../scripts/wine-run.sh"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cp "$exe" "$dir/Krelmot.exe"
-printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=7\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nintro=0\r\nson=0\r\n' >"$dir/Krelmot.ini"
+printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=7\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nintro=0\r\n' >"$dir/Krelmot.ini"
 cp "$dir/Krelmot.ini" "$dir/before.ini"
 fail() { echo "FAIL: $*"; exit 1; }
 
