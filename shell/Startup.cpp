@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "shell/Krelmot.h"
+#include "shell/sl/ErrorReport.h"
 
 char g_className[TEXT_BUFFER_SIZE];
 char g_title[TEXT_BUFFER_SIZE];
@@ -10,8 +11,10 @@ char g_title[TEXT_BUFFER_SIZE];
 int RegisterMainClass(HINSTANCE instance)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, 0x4FF};
-    if (!InitCommonControlsEx(&controls))
+    if (!InitCommonControlsEx(&controls)) {
+        SL_Erreur("Common Controls initialisation error\n\nErreur Initialisation Common Controls\n");
         return -1;
+    }
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW;

@@ -183,3 +183,17 @@ TEST_F(ShellTest, DebugReadOutsInTheStatusMessage)
     sprintf(expected, "Souris: 4/4 %d/%d", p.x + 20, p.y + 5);
     EXPECT_EQ(expected, k->statusMessage);
 }
+
+TEST_F(ShellTest, WithSoundOffARefusalBeepsAndNothingPlays)
+{
+    k->settings.son.value = false;
+    Layout(0, 0);
+    Robot(1, 1);
+    Key(VK_NUMPAD7);
+    EXPECT_EQ(1, g_recorded.beeps);
+    Key(VK_NUMPAD5);
+    EXPECT_TRUE(k->hero.dead);
+    EXPECT_TRUE(g_recorded.sounds.empty()) << "a death with sound off is silent";
+    EXPECT_TRUE(k->PlayWave(WAVE_LEVEL, true));
+    EXPECT_TRUE(g_recorded.sounds.empty());
+}

@@ -146,3 +146,20 @@ TEST(Sl, WindowWrapperSetsTextsAndStyles)
     EXPECT_FALSE(IsWindow(window)) << "the wrapper destroys the window it owns";
     wrapper.window = 0;
 }
+
+TEST(Sl, SpinRangeAndCheckBoxShortcuts)
+{
+    HWND dialog = PlainWindow(100, 100);
+    CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD, 0, 0, 10, 10, dialog, (HMENU)7, GetModuleHandleA(NULL), NULL);
+    CreateWindowExA(0, "BUTTON", "", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 10, 10, dialog, (HMENU)8,
+                    GetModuleHandleA(NULL), NULL);
+    SL_SetSpinRange(dialog, 7, 110, 15);
+    DWORD range = (DWORD)SendDlgItemMessageA(dialog, 7, UDM_GETRANGE, 0, 0);
+    EXPECT_EQ(15, (int)HIWORD(range)) << "lower";
+    EXPECT_EQ(110, (int)LOWORD(range)) << "upper";
+    SL_SetCheck(dialog, 8, 5);
+    EXPECT_TRUE(SL_GetCheck(dialog, 8));
+    SL_SetCheck(dialog, 8, 0);
+    EXPECT_FALSE(SL_GetCheck(dialog, 8));
+    DestroyWindow(dialog);
+}

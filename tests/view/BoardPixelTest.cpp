@@ -78,6 +78,20 @@ TEST_F(BoardPixelTest, PicturesAreLoaded)
     EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), icon) << "the window carries the hero";
 }
 
+TEST_F(BoardPixelTest, AMissingPictureIsReportedAndStopsTheLoading)
+{
+    CImageSets sets;
+    EXPECT_EQ(-1, sets.init_img(k->mainWindow, GetModuleHandleA("kernel32.dll")));
+    ASSERT_EQ(1u, g_recorded.boxes.size());
+    EXPECT_EQ("Pb chargement image pers 0", g_recorded.boxes[0]);
+    EXPECT_TRUE(sets.GetArrowImage(0) == 0);
+    CRobot robot(2, 2, k->gridOrigin);
+    CDcCanvas canvas(GetDC(k->mainWindow), &sets);
+    robot.Draw(&canvas);
+    ExpectCellShows(2, 2, 0, 0);
+    ReleaseDC(k->mainWindow, canvas.dc);
+}
+
 TEST_F(BoardPixelTest, ExclusiveOrLetsPiecesOverlap)
 {
     Layout(10, 10);
