@@ -36,6 +36,7 @@ install_packages() {
 configure_and_build() {  # name, extra cmake arguments...
     local name=$1
     shift
+    mkdir -p "$build"
     cmake -S "$root" -B "$build/$name" "$@" >"$build/$name.configure.log" 2>&1 ||
         { cat "$build/$name.configure.log"; return 1; }
     cmake --build "$build/$name" -j"$(nproc)"

@@ -138,6 +138,7 @@ private:
     static HDC DcOf(CCanvas* canvas) { return static_cast<CDcCanvas*>(canvas)->dc; }
     CDcCanvas* NewCanvas(HDC dc);
     void SetActionItem(int id, bool enabled);
+    void TouchPiecesShownIn(HDC clipDc, int (CPiece::*operation)(CCanvas*), bool withHero);
 };
 
 // Every window procedure and callback reaches the game through it.

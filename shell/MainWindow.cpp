@@ -256,24 +256,31 @@ void CKrelmot::OnPaint()
     EndPaint(mainWindow, &ps);
 }
 
+// Applies Draw or Erase, on the window's own context, to every piece whose
+// resting square the clip context shows.
+void CKrelmot::TouchPiecesShownIn(HDC clipDc, int (CPiece::*operation)(CCanvas*), bool withHero)
+{
+    CDcCanvas clip(clipDc, &images);
+    HDC own = GetDC(mainWindow);
+    CDcCanvas window(own, &images);
+    for (CPieceList<CRobot>::Iterator r = robots.begin(); r != robots.end(); ++r)
+        if (r->IsVisible(&clip))
+            ((*r).*operation)(&window);
+    for (CPieceList<CHeap>::Iterator h = heaps.begin(); h != heaps.end(); ++h)
+        if (h->IsVisible(&clip))
+            ((*h).*operation)(&window);
+    if (withHero && hero.IsVisible(&clip))
+        (hero.*operation)(&window);
+    ReleaseDC(mainWindow, own);
+}
+
 void CKrelmot::DrawBoard(HDC paintDc)
 {
     if (settings.grille.Get())
         DrawGrid(paintDc);
-    CDcCanvas paint(paintDc, &images);
-    HDC own = GetDC(mainWindow);
-    CDcCanvas window(own, &images);
-    for (CPieceList<CRobot>::Iterator r = robots.begin(); r != robots.end(); ++r)
-        if (r->IsVisible(&paint))
-            r->Draw(&window);
-    for (CPieceList<CHeap>::Iterator h = heaps.begin(); h != heaps.end(); ++h)
-        if (h->IsVisible(&paint))
-            h->Draw(&window);
+    TouchPiecesShownIn(paintDc, &CPiece::Draw, !introActive);
     if (introActive)
         DrawWelcome(paintDc);
-    else if (hero.IsVisible(&paint))
-        hero.Draw(&window);
-    ReleaseDC(mainWindow, own);
     if (IsDirectionMarkerActive())
         RefreshDirectionMarker(paintDc);
 }
@@ -283,18 +290,7 @@ void CKrelmot::OnEraseBackground(HDC eraseDc)
     bool markerWasActive = IsDirectionMarkerActive();
     if (markerWasActive)
         HideDirectionMarker((HDC)0);
-    CDcCanvas erase(eraseDc, &images);
-    HDC own = GetDC(mainWindow);
-    CDcCanvas window(own, &images);
-    for (CPieceList<CRobot>::Iterator r = robots.begin(); r != robots.end(); ++r)
-        if (r->IsVisible(&erase))
-            r->Erase(&window);
-    for (CPieceList<CHeap>::Iterator h = heaps.begin(); h != heaps.end(); ++h)
-        if (h->IsVisible(&erase))
-            h->Erase(&window);
-    if (hero.IsVisible(&erase))
-        hero.Erase(&window);
-    ReleaseDC(mainWindow, own);
+    TouchPiecesShownIn(eraseDc, &CPiece::Erase, true);
     FillRect(eraseDc, &gridRect, backgroundBrush ? backgroundBrush : (HBRUSH)GetStockObject(BLACK_BRUSH));
     if (markerWasActive)
         RefreshDirectionMarker((HDC)0);

@@ -153,6 +153,21 @@ CGridRect CAnimator::HelloSquare(int x, int y, int k) const
 
 void CAnimator::Ring(CCanvas* canvas, CGridRect r) const { canvas->XorRectangle(r.left, r.top, r.right, r.bottom); }
 
+// One ring per interval from step first to step last, each replacing the one
+// before; the last is removed at once.
+void CAnimator::StepRings(CCanvas* canvas, CPoint at, int interval, int first, int last, SquareOf square)
+{
+    int direction = last >= first ? 1 : -1;
+    for (int k = first; k != last + direction; k += direction) {
+        WaitBeyond(interval);
+        StartClock();
+        if (k != first)
+            Ring(canvas, (this->*square)(at.x, at.y, k - direction));
+        Ring(canvas, (this->*square)(at.x, at.y, k));
+    }
+    Ring(canvas, (this->*square)(at.x, at.y, last));
+}
+
 void CAnimator::AnimateSonic(CCanvas* canvas, CHero& hero)
 {
     int interval = settings.temps_sonic.Get() / 16;
@@ -168,40 +183,20 @@ void CAnimator::AnimateSonic(CCanvas* canvas, CHero& hero)
     canvas->BeginXorPen(3);
     view.PlayWave(WAVE_SONIC, true);
     StartClock();
-    for (int k = 1; k <= 16; ++k) {
-        WaitBeyond(interval);
-        StartClock();
-        if (k > 1)
-            Ring(canvas, SonicSquare(p.x, p.y, k - 1));
-        Ring(canvas, SonicSquare(p.x, p.y, k));
-    }
-    Ring(canvas, SonicSquare(p.x, p.y, 16));
+    StepRings(canvas, p, interval, 1, 16, &CAnimator::SonicSquare);
     canvas->EndXorPen();
 }
 
 void CAnimator::AnimateHello(CCanvas* canvas, const CPiece& piece)
 {
     int interval = settings.temps_coucou.Get() / 10;
+    CPoint at = {piece.x, piece.y};
     canvas->BeginXorPen(5);
     view.PlayWave(WAVE_HELLO, true);
     StartClock();
-    for (int k = 1; k <= 10; ++k) {
-        WaitBeyond(interval);
-        StartClock();
-        if (k > 1)
-            Ring(canvas, HelloSquare(piece.x, piece.y, k - 1));
-        Ring(canvas, HelloSquare(piece.x, piece.y, k));
-    }
-    Ring(canvas, HelloSquare(piece.x, piece.y, 10));
+    StepRings(canvas, at, interval, 1, 10, &CAnimator::HelloSquare);
     StartClock();
-    for (int k = 9; k >= 0; --k) {
-        WaitBeyond(interval);
-        StartClock();
-        if (k < 9)
-            Ring(canvas, HelloSquare(piece.x, piece.y, k + 1));
-        Ring(canvas, HelloSquare(piece.x, piece.y, k));
-    }
-    Ring(canvas, HelloSquare(piece.x, piece.y, 0));
+    StepRings(canvas, at, interval, 9, 0, &CAnimator::HelloSquare);
     canvas->EndXorPen();
 }
 

@@ -52,6 +52,8 @@ private:
     void Resize(CHero& hero, CCanvas* canvas, int size);
     CGridRect Clamp(CGridRect r) const;
     void Ring(CCanvas* canvas, CGridRect r) const;
+    typedef CGridRect (CAnimator::*SquareOf)(int x, int y, int k) const;
+    void StepRings(CCanvas* canvas, CPoint at, int interval, int first, int last, SquareOf square);
 };
 
 #endif

@@ -60,6 +60,15 @@ protected:
     }
 
     HDC Character(int n) { return k->images.GetCharacterImage(n); }
+
+    void ShortAnimations(int ms)
+    {
+        k->settings.temps_move.value = ms;
+        k->settings.temps_tele.value = ms;
+        k->settings.temps_sonic.value = ms;
+        k->settings.temps_coucou.value = ms;
+        k->settings.temps_rex.value = ms;
+    }
 };
 
 }
@@ -171,11 +180,7 @@ TEST_F(BoardPixelTest, AHalfCoveredRobotIsRepaintedWholeAndOnce)
 TEST_F(BoardPixelTest, EveryKindOfTurnLeavesTheBoardAsARepaintWould)
 {
     k->settings.grille.value = true;
-    k->settings.temps_move.value = 20;
-    k->settings.temps_tele.value = 20;
-    k->settings.temps_sonic.value = 16;
-    k->settings.temps_coucou.value = 10;
-    k->settings.temps_rex.value = 10;
+    ShortAnimations(20);
     Layout(0, 0);
     Robot(2, 0);
     Robot(2, 2);
@@ -226,11 +231,7 @@ int FreeGdiSlot()
 TEST_F(BoardPixelTest, TurnsAndRepaintsKeepNoDrawingObject)
 {
     k->settings.grille.value = true;
-    k->settings.temps_move.value = 5;
-    k->settings.temps_tele.value = 5;
-    k->settings.temps_sonic.value = 5;
-    k->settings.temps_coucou.value = 5;
-    k->settings.temps_rex.value = 5;
+    ShortAnimations(5);
     auto playEverything = [this]() {
         Layout(10, 10);
         Robot(12, 10);
