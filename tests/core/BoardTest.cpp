@@ -54,23 +54,6 @@ TEST(Piece, DrawAndEraseKeepTheFlagTrueToTheScreen)
     EXPECT_TRUE(canvas.Shown().empty());
 }
 
-TEST(Piece, ImagesBySet)
-{
-    CHero hero;
-    CExplosion explosion;
-    CHeap heap;
-    CDirectionMarker marker;
-    EXPECT_EQ(IMAGESET_CHARACTER, hero.GetImage().set);
-    EXPECT_EQ(0, hero.GetImage().index);
-    EXPECT_EQ(IMAGESET_EXPLOSION, explosion.GetImage().set);
-    EXPECT_EQ(0, explosion.GetImage().index);
-    EXPECT_EQ(2, heap.GetImage().index);
-    EXPECT_EQ(IMAGESET_ARROW, marker.GetImage().set);
-    EXPECT_EQ(NO_CELL, marker.Cell());
-    EXPECT_EQ(16, hero.size);
-    EXPECT_FALSE(hero.drawn);
-}
-
 TEST_F(GameTest, CellsHeldByHeroRobotsAndHeapsButNotExplosions)
 {
     Layout(3, 3);
