@@ -6,8 +6,17 @@ set -u
 exe=$1
 here=$(cd "$(dirname "$0")" && pwd)
 run="$here/../../scripts/wine-run.sh"
+. "$here/../../scripts/common.sh"
 dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+# The window is gone before the X server releases the Escape that closed it,
+# so Wine's server would keep that key down for every later program; a fresh
+# server (started detached, as before the tests) forgets it.
+finish() {
+    rm -rf "$dir"
+    stop_wine
+    start_wine
+}
+trap finish EXIT
 cp "$exe" "$dir/Krelmot.exe"
 printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=7\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nintro=0\r\n' >"$dir/Krelmot.ini"
 cp "$dir/Krelmot.ini" "$dir/before.ini"
