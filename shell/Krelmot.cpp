@@ -17,7 +17,8 @@ std::string g_iniFolderOverride;
 CKrelmot::CKrelmot()
     : CGame(ownSettings, *this), instance(0), mainWindow(0), mainWindowStyle(MAIN_WINDOW_STYLE), frameWidth(0),
       frameHeight(0), bandHeight(0), statusBarHeight(0), pointerTracking(false), resizePending(false),
-      pendingColumns(0), pendingLines(0), welcomeLine(0), backgroundBrush(0), animator(*this, settings), store(SystemProfile())
+      pendingColumns(0), pendingLines(0), welcomeLine(0), backgroundBrush(0), animator(*this, settings),
+      store(SystemProfile())
 {
     SetRectEmpty(&gridRect);
     levelStartTick = GetTickCount();
@@ -111,10 +112,12 @@ CDcCanvas* CKrelmot::NewCanvas(HDC dc) { return new CDcCanvas(dc, &images, (COLO
 
 CCanvas* CKrelmot::AcquireBoardCanvas() { return NewCanvas(GetDC(mainWindow)); }
 
+// The canvas puts back the context's pen and clipping before it is released.
 void CKrelmot::ReleaseBoardCanvas(CCanvas* canvas)
 {
-    ReleaseDC(mainWindow, DcOf(canvas));
+    HDC dc = DcOf(canvas);
     delete static_cast<CDcCanvas*>(canvas);
+    ReleaseDC(mainWindow, dc);
 }
 
 uint32_t CKrelmot::TickCount() { return GetTickCount(); }
