@@ -170,34 +170,44 @@ int CSettingsStore::ClearProfile()
     return result;
 }
 
-int CSettingsStore::ReadSetting(CIntSetting& setting, const char* section, const char* key, int def)
+namespace {
+
+template <class V>
+void StartReading(CSetting<V>& setting, const char* section, const char* key, V def)
 {
     setting.section = section;
     setting.key = key;
     setting.value = def;
     setting.changed = false;
+}
+
+}
+
+// The number the file holds for the key, the default's text standing for a
+// missing key; false when there is no INI file or the text is no number.
+bool CSettingsStore::ReadNumber(const char* section, const char* key, int def, int& number)
+{
     if (iniPath.empty())
-        return 0;
+        return false;
     std::string text;
     profile.GetString(iniPath, section, key, DecimalText(def).c_str(), text);
+    return ParseSettingNumber(text, number);
+}
+
+int CSettingsStore::ReadSetting(CIntSetting& setting, const char* section, const char* key, int def)
+{
+    StartReading(setting, section, key, def);
     int number;
-    if (ParseSettingNumber(text, number))
+    if (ReadNumber(section, key, def, number))
         setting.value = number;
     return 0;
 }
 
 int CSettingsStore::ReadSetting(CBoolSetting& setting, const char* section, const char* key, bool def)
 {
-    setting.section = section;
-    setting.key = key;
-    setting.value = def;
-    setting.changed = false;
-    if (iniPath.empty())
-        return 0;
-    std::string text;
-    profile.GetString(iniPath, section, key, def ? "1" : "0", text);
+    StartReading(setting, section, key, def);
     int number;
-    if (ParseSettingNumber(text, number) && (number == 0 || number == 1))
+    if (ReadNumber(section, key, def ? 1 : 0, number) && (number == 0 || number == 1))
         setting.value = number == 1;
     return 0;
 }

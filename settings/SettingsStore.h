@@ -79,6 +79,7 @@ private:
     void LoadGeneral(CSettings& settings, int defaultLanguage);
     void LoadDimensions(CSettings& settings, const CScreenMetrics& metrics);
     void ReadDuration(CIntSetting& setting, const char* key, int def);
+    bool ReadNumber(const char* section, const char* key, int def, int& number);
     int WriteText(const std::string& section, const std::string& key, const std::string& text);
 };
 
