@@ -5,10 +5,12 @@
 #include <commctrl.h>
 #include <string.h>
 
+#include "shell/StatusBar.h"
+#include "shell/ToolBand.h"
 #include "shell/sl/ErrorReport.h"
 #include "shell/sl/WindowRoutines.h"
 #include "settings/WinProfile.h"
-#include "view/BoardPaint.h"
+#include "text/Translation.h"
 #include "view/Sound.h"
 
 CKrelmot* g_krelmot = 0;
@@ -17,7 +19,7 @@ std::string g_iniFolderOverride;
 CKrelmot::CKrelmot()
     : CGame(ownSettings, *this), instance(0), mainWindow(0), mainWindowStyle(MAIN_WINDOW_STYLE), frameWidth(0),
       frameHeight(0), bandHeight(0), statusBarHeight(0), pointerTracking(false), resizePending(false),
-      pendingColumns(0), pendingLines(0), welcomeLine(0), backgroundBrush(0), animator(*this, settings),
+      pendingColumns(0), pendingLines(0), statusBar(0), toolBand(0), painter(*this, images, gridRect), animator(*this, settings),
       store(SystemProfile())
 {
     SetRectEmpty(&gridRect);
@@ -27,9 +29,9 @@ CKrelmot::CKrelmot()
 // Only a normal end of the program gets here, so only it writes the settings.
 CKrelmot::~CKrelmot()
 {
+    delete statusBar;
+    delete toolBand;
     store.WriteChangedSettings(settings);
-    if (backgroundBrush)
-        DeleteObject(backgroundBrush);
 }
 
 int CKrelmot::Init(HINSTANCE instance_, const char* className, const char* title)
@@ -45,13 +47,25 @@ int CKrelmot::Init(HINSTANCE instance_, const char* className, const char* title
     LoadSettings(0);
     texts.SetLanguage(settings.langue.Get());
     CheckLanguageItem(settings.langue.Get(), settings.langue.Get());
+    statusBar = new CStatusBar(texts, images);
+    statusBar->Create(mainWindow);
+    toolBand = new CToolBand(mainWindow, instance, texts);
+    bandHeight = toolBand->GetHeight();
+    ApplyLanguage();
+    statusBarHeight = statusBar->GetHeight();
     ComputeFrameSize();
     LoadSettings(1);
-    SetBackgroundColour((COLORREF)settings.coul_fond.Get());
+    painter.SetBackgroundColour(settings, (COLORREF)settings.coul_fond.Get());
     images.init_img(mainWindow, instance);
+    statusBar->SetMessage(NULL);
     if (images.GetCharacterIcon(IMAGE_HERO))
         SetClassLongPtrA(mainWindow, GCLP_HICON, (LONG_PTR)images.GetCharacterIcon(IMAGE_HERO));
     FitWindowToGrid();
+    // The first layout came before the grid and the pictures: the parts get
+    // the window's width and their icons now.
+    RECT client;
+    GetClientRect(mainWindow, &client);
+    statusBar->FitWidth(client.right);
     if (settings.col_fenetre.Get() != -1 && settings.lig_fenetre.Get() != -1)
         SetWindowPos(mainWindow, NULL, settings.col_fenetre.Get(), settings.lig_fenetre.Get(), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER);
@@ -60,30 +74,10 @@ int CKrelmot::Init(HINSTANCE instance_, const char* className, const char* title
     return 0;
 }
 
-void CKrelmot::SetBackgroundColour(COLORREF colour)
-{
-    if (backgroundBrush)
-        DeleteObject(backgroundBrush);
-    settings.coul_fond.Set((int)colour);
-    backgroundBrush = CreateSolidBrush((COLORREF)settings.coul_fond.Get());
-}
-
-void CKrelmot::DrawGrid(HDC dc) { ::DrawGrid(dc, gridRect, (COLORREF)settings.coul_fond.Get()); }
-
 void CKrelmot::DrawWelcome(HDC given)
 {
-    const char* text = texts.GetText(TEXT_WELCOME);
-    if (!text)
-        return;
     HDC dc = given ? given : GetDC(mainWindow);
-    COLORREF oldBack = SetBkColor(dc, (COLORREF)settings.coul_fond.Get());
-    COLORREF oldText = SetTextColor(dc, RGB(255, 255, 0));
-    UINT oldAlign = SetTextAlign(dc, TA_CENTER | TA_TOP);
-    CPoint line = PixelOf(0, welcomeLine);
-    TextOutA(dc, (gridRect.right - gridRect.left) / 2, line.y, text, (int)strlen(text));
-    SetBkColor(dc, oldBack);
-    SetTextColor(dc, oldText);
-    SetTextAlign(dc, oldAlign);
+    painter.DrawWelcome(dc, texts.GetText(TEXT_WELCOME));
     if (!given)
         ReleaseDC(mainWindow, dc);
 }
@@ -161,24 +155,35 @@ void CKrelmot::HideDirectionMarker(CCanvas* canvas) { HideDirectionMarker(canvas
 
 void CKrelmot::RefreshDirectionMarker(CCanvas* canvas) { RefreshDirectionMarker(canvas ? DcOf(canvas) : (HDC)0); }
 
-void CKrelmot::RefreshStatusBar(bool) {}
-
-void CKrelmot::SetActionItem(int id, bool enabled)
+void CKrelmot::RefreshStatusBar(bool force)
 {
-    HMENU menu = GetMenu(mainWindow);
-    HMENU actions = menu ? GetSubMenu(menu, 1) : 0;
-    if (actions)
-        EnableMenuItem(actions, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    if (!statusBar)
+        return;
+    statusBar->SetMessage(NULL);
+    if (toolBand)
+        toolBand->SetScore(score);
+    UpdateBestScore();
+    if (introActive)
+        return;
+    UpdateClock(force);
+    statusBar->ShowLevel(level, force);
+    statusBar->ShowSonic(sonicUsedCount, force);
+    statusBar->ShowTeleports(teleportCount, force);
+    statusBar->ShowRobots(robots.Count(), force);
+    statusBar->ShowHeaps(heaps.Count(), force);
 }
 
-void CKrelmot::EnableActionCommands(bool enabled)
+void CKrelmot::UpdateClock(bool force)
 {
-    static const int ids[] = {CMD_TELEPORT, CMD_SONIC, CMD_HELLO, CMD_REMAIN};
-    for (int id : ids)
-        SetActionItem(id, enabled);
+    if (statusBar)
+        statusBar->ShowClock(levelStartTick, GetTickCount(), IsHeroBusy(), force);
 }
 
-void CKrelmot::EnableSonicCommand(bool enabled) { SetActionItem(CMD_SONIC, enabled); }
+void CKrelmot::UpdateBestScore()
+{
+    if (statusBar)
+        statusBar->ShowBestScore(score, settings.meilleur_score.Get());
+}
 
 int CKrelmot::RunIntro()
 {
@@ -186,24 +191,27 @@ int CKrelmot::RunIntro()
     return -1;
 }
 
+void CKrelmot::ApplyLanguage()
+{
+    if (toolBand && toolBand->toolbar)
+        TranslateToolbar(texts, toolBand->toolbar);
+    if (statusBar) {
+        statusBar->InitParts();
+        statusBar->FitWidth(gridRect.right - gridRect.left);
+    }
+    RefreshStatusBar(true);
+    if (introActive)
+        DrawWelcome(NULL);
+}
+
 void CKrelmot::ChangeLanguage(int language)
 {
-    CheckLanguageItem(settings.langue.Get(), language);
+    int current = texts.GetLanguage();
+    CheckLanguageItem(current, language);
+    if (language == current)
+        return;
     settings.langue.Set(language);
     texts.SetLanguage(language);
+    ApplyLanguage();
 }
 
-void CKrelmot::CheckLanguageItem(int oldLanguage, int newLanguage)
-{
-    HMENU menu = GetMenu(mainWindow);
-    HMENU languages = menu ? GetSubMenu(menu, 2) : 0;
-    if (!languages)
-        return;
-    if (oldLanguage != newLanguage)
-        CheckMenuItem(languages, oldLanguage, MF_BYPOSITION | MF_UNCHECKED);
-    CheckMenuItem(languages, newLanguage, MF_BYPOSITION | MF_CHECKED);
-}
-
-void CKrelmot::SetStatusMessage(const std::string& text) { statusMessage = text; }
-
-void CKrelmot::SetDefaultStatusMessage() { statusMessage.clear(); }

@@ -13,6 +13,7 @@
 #include "settings/SettingsStore.h"
 #include "text/StringTable.h"
 #include "view/Animation.h"
+#include "view/BoardPaint.h"
 #include "view/DcCanvas.h"
 #include "view/Images.h"
 
@@ -43,6 +44,9 @@ enum Command {
 struct CSettingsOwner {
     CSettings ownSettings;
 };
+
+class CStatusBar;
+class CToolBand;
 
 class CKrelmot final : private CSettingsOwner, public CGame, public CGameView {
 public:
@@ -78,23 +82,29 @@ public:
     void OnMouseMove(int x, int y);
     void OnLeftButtonDown();
     void OnMouseLeave();
-    void OnContextMenu(int screenX, int screenY);
+    // False when the click was outside the client area: the system menu's turn.
+    bool OnContextMenu(int screenX, int screenY);
     void OnPaint();
     void OnEraseBackground(HDC dc);
     void OnDestroy();
-    void OnMenuSelect(int id);
+    void OnMenuSelect(int id, UINT flags);
+    void OnMenuLoopEnd();
+    void OnSize(WPARAM type, int clientWidth, LPARAM lParam);
+    bool OnDrawItem(int control, const DRAWITEMSTRUCT* item);
+    LRESULT OnNotify(NMHDR* header);
+    void OnTimer(UINT_PTR id);
     void PlaceHeroUnderPointer();
-    void DrawBoard(HDC paintDc);
-    void DrawGrid(HDC dc);
     // The line written under the intro picture; null means the window's own context.
     void DrawWelcome(HDC dc);
-    void SetBackgroundColour(COLORREF colour);
 
     int RunIntro();
+    void ApplyLanguage();
     void ChangeLanguage(int language);
     void CheckLanguageItem(int oldLanguage, int newLanguage);
-    void SetStatusMessage(const std::string& text);
-    void SetDefaultStatusMessage();
+
+    // The status bar and the score panel.
+    void UpdateClock(bool force);
+    void UpdateBestScore();
 
     // What the game asks of the window system.
     CCanvas* AcquireBoardCanvas();
@@ -126,10 +136,10 @@ public:
     bool resizePending;
     int pendingColumns;
     int pendingLines;
-    std::string statusMessage;
-    int welcomeLine;  // board line of the intro's welcome text
+    CStatusBar* statusBar;
+    CToolBand* toolBand;
     CImageSets images;
-    HBRUSH backgroundBrush;
+    CBoardPainter painter;
     CAnimator animator;
     CStringTable texts;
     CSettingsStore store;
@@ -138,7 +148,6 @@ private:
     static HDC DcOf(CCanvas* canvas) { return static_cast<CDcCanvas*>(canvas)->dc; }
     CDcCanvas* NewCanvas(HDC dc);
     void SetActionItem(int id, bool enabled);
-    void TouchPiecesShownIn(HDC clipDc, int (CPiece::*operation)(CCanvas*), bool withHero);
 };
 
 // Every window procedure and callback reaches the game through it.

@@ -3,6 +3,8 @@
 #include <stdio.h>
 
 #include "shell/Krelmot.h"
+#include "shell/StatusBar.h"
+#include "shell/ToolBand.h"
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -20,8 +22,18 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         k->OnEraseBackground((HDC)wParam);
         return 1;
     case WM_CONTEXTMENU:
-        k->OnContextMenu((short)LOWORD(lParam), (short)HIWORD(lParam));
+        if (k->OnContextMenu((short)LOWORD(lParam), (short)HIWORD(lParam)))
+            return 0;
+        break;
+    case WM_SIZE:
+        k->OnSize(wParam, LOWORD(lParam), lParam);
         return 0;
+    case WM_DRAWITEM:
+        if (k->OnDrawItem((int)wParam, (const DRAWITEMSTRUCT*)lParam))
+            return TRUE;
+        break;
+    case WM_NOTIFY:
+        return k->OnNotify((NMHDR*)lParam);
     case WM_KEYDOWN:
         return k->OnKeyDown(wParam, lParam);
     case WM_KEYUP:
@@ -41,12 +53,13 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         SendMessageA(window, WM_COMMAND, CMD_END, 0);
         return 0;
     case WM_MENUSELECT:
-        k->OnMenuSelect(LOWORD(wParam));
+        k->OnMenuSelect(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
+        k->OnTimer(wParam);
         return 0;
     case WM_EXITMENULOOP:
-        k->SetDefaultStatusMessage();
+        k->OnMenuLoopEnd();
         return 0;
     case WM_SIZING:
         k->ConstrainSizing((int)wParam, (RECT*)lParam);
@@ -107,24 +120,16 @@ LRESULT CKrelmot::OnKeyDown(WPARAM key, LPARAM lParam)
         POINT p;
         if (GetPointerInGrid(&p) == 0) {
             CCell cell = CellFromPixel(p.x, p.y);
-            char text[64];
-            snprintf(text, sizeof text, "Souris: %d/%d %d/%d", cell.column, cell.line, (int)p.x, (int)p.y);
-            SetStatusMessage(text);
+            statusBar->ShowInfo("Souris: %d/%d %d/%d", cell.column, cell.line, (int)p.x, (int)p.y);
         }
         return 0;
     }
-    case VK_F3: {
-        char text[64];
-        snprintf(text, sizeof text, "Direction: %d/%d", marker.column, marker.line);
-        SetStatusMessage(text);
+    case VK_F3:
+        statusBar->ShowInfo("Direction: %d/%d", marker.column, marker.line);
         return 0;
-    }
-    case VK_F4: {
-        char text[64];
-        snprintf(text, sizeof text, "Hero: %d/%d %d/%d", hero.column, hero.line, hero.x, hero.y);
-        SetStatusMessage(text);
+    case VK_F4:
+        statusBar->ShowInfo("Hero: %d/%d %d/%d", hero.column, hero.line, hero.x, hero.y);
         return 0;
-    }
     case VK_F5:
         InvalidateRect(mainWindow, NULL, TRUE);
         UpdateWindow(mainWindow);
@@ -147,19 +152,10 @@ LRESULT CKrelmot::OnKeyDown(WPARAM key, LPARAM lParam)
     return 0;
 }
 
-void CKrelmot::OnMenuSelect(int id)
-{
-    const char* help = texts.GetText(id + 1000);
-    if (help)
-        SetStatusMessage(help);
-    else
-        SetDefaultStatusMessage();
-}
-
 void CKrelmot::OnKeyUp(WPARAM key)
 {
     if (key == VK_F2 || key == VK_F3 || key == VK_F4)
-        SetDefaultStatusMessage();
+        statusBar->SetMessage(NULL);
 }
 
 bool CKrelmot::OnCommand(int id)
@@ -224,15 +220,6 @@ void CKrelmot::OnMouseLeave()
     HideDirectionMarker((HDC)0);
 }
 
-void CKrelmot::OnContextMenu(int screenX, int screenY)
-{
-    HideDirectionMarker((HDC)0);
-    HMENU menu = GetMenu(mainWindow);
-    HMENU actions = menu ? GetSubMenu(menu, 1) : 0;
-    if (actions)
-        TrackPopupMenu(actions, TPM_NONOTIFY, screenX, screenY, 0, mainWindow, NULL);
-}
-
 void CKrelmot::PlaceHeroUnderPointer()
 {
     POINT p;
@@ -245,53 +232,61 @@ void CKrelmot::PlaceHeroUnderPointer()
     UpdateWindow(mainWindow);
 }
 
-// Pieces are drawn on the window's own context, which is not clipped to the
-// area being repainted, so a piece that only partly needs repainting is drawn
-// whole; the erase step below removed it whole first.
 void CKrelmot::OnPaint()
 {
     PAINTSTRUCT ps;
     HDC paintDc = BeginPaint(mainWindow, &ps);
-    DrawBoard(paintDc);
-    EndPaint(mainWindow, &ps);
-}
-
-// Applies Draw or Erase, on the window's own context, to every piece whose
-// resting square the clip context shows.
-void CKrelmot::TouchPiecesShownIn(HDC clipDc, int (CPiece::*operation)(CCanvas*), bool withHero)
-{
-    CDcCanvas clip(clipDc, &images);
-    HDC own = GetDC(mainWindow);
-    CDcCanvas window(own, &images);
-    for (CPieceList<CRobot>::Iterator r = robots.begin(); r != robots.end(); ++r)
-        if (r->IsVisible(&clip))
-            ((*r).*operation)(&window);
-    for (CPieceList<CHeap>::Iterator h = heaps.begin(); h != heaps.end(); ++h)
-        if (h->IsVisible(&clip))
-            ((*h).*operation)(&window);
-    if (withHero && hero.IsVisible(&clip))
-        (hero.*operation)(&window);
-    ReleaseDC(mainWindow, own);
-}
-
-void CKrelmot::DrawBoard(HDC paintDc)
-{
-    if (settings.grille.Get())
-        DrawGrid(paintDc);
-    TouchPiecesShownIn(paintDc, &CPiece::Draw, !introActive);
-    if (introActive)
-        DrawWelcome(paintDc);
+    painter.Paint(mainWindow, paintDc, texts.GetText(TEXT_WELCOME));
     if (IsDirectionMarkerActive())
         RefreshDirectionMarker(paintDc);
+    EndPaint(mainWindow, &ps);
+    UpdateBestScore();
 }
 
+// The marker is drawn by exclusive-or too, so it comes off before the ground
+// is filled and goes back where it was.
 void CKrelmot::OnEraseBackground(HDC eraseDc)
 {
     bool markerWasActive = IsDirectionMarkerActive();
     if (markerWasActive)
         HideDirectionMarker((HDC)0);
-    TouchPiecesShownIn(eraseDc, &CPiece::Erase, true);
-    FillRect(eraseDc, &gridRect, backgroundBrush ? backgroundBrush : (HBRUSH)GetStockObject(BLACK_BRUSH));
+    painter.EraseBackground(mainWindow, eraseDc);
     if (markerWasActive)
         RefreshDirectionMarker((HDC)0);
+}
+
+void CKrelmot::OnSize(WPARAM type, int clientWidth, LPARAM lParam)
+{
+    if (statusBar && statusBar->GetHandle())
+        SendMessageA(statusBar->GetHandle(), WM_SIZE, type, lParam);
+    if (toolBand && toolBand->GetHandle())
+        SendMessageA(toolBand->GetHandle(), WM_SIZE, type, lParam);
+    if (statusBar)
+        statusBar->FitWidth(clientWidth);
+}
+
+bool CKrelmot::OnDrawItem(int control, const DRAWITEMSTRUCT* item)
+{
+    if (control != ID_STATUSBAR || item->itemID != CStatusBar::BEST_SCORE || !statusBar)
+        return false;
+    statusBar->DrawBestScore(item);
+    return true;
+}
+
+// Tooltips are looked up when shown, so they follow the language by themselves.
+LRESULT CKrelmot::OnNotify(NMHDR* header)
+{
+    if (header->code != TTN_NEEDTEXTA)
+        return 0;
+    NMTTDISPINFOA* tip = (NMTTDISPINFOA*)header;
+    const char* text = texts.GetText((int)header->idFrom);
+    lstrcpynA(tip->szText, text ? text : "", sizeof tip->szText);
+    tip->lpszText = tip->szText;
+    return 0;
+}
+
+void CKrelmot::OnTimer(UINT_PTR id)
+{
+    if (id == TIMER_CLOCK && !IsHeroBusy())
+        UpdateClock(false);
 }

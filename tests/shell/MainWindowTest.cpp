@@ -170,18 +170,18 @@ TEST_F(ShellTest, DebugReadOutsInTheStatusMessage)
 {
     Layout(3, 4);
     Key(VK_F3);
-    EXPECT_EQ("Direction: -1/-1", k->statusMessage);
+    EXPECT_EQ("Direction: -1/-1", Part(0));
     SendMessageA(k->mainWindow, WM_KEYUP, VK_F3, 0);
-    EXPECT_EQ("", k->statusMessage);
+    EXPECT_EQ("Krelmot ", Part(0));
     Key(VK_F4);
     CPoint p = k->PixelOf(3, 4);
     char expected[64];
     sprintf(expected, "Hero: 3/4 %d/%d", p.x, p.y);
-    EXPECT_EQ(expected, k->statusMessage);
+    EXPECT_EQ(expected, Part(0));
     PointAt(p.x + 20, p.y + 5);
     Key(VK_F2);
     sprintf(expected, "Souris: 4/4 %d/%d", p.x + 20, p.y + 5);
-    EXPECT_EQ(expected, k->statusMessage);
+    EXPECT_EQ(expected, Part(0));
 }
 
 TEST_F(ShellTest, WithSoundOffARefusalBeepsAndNothingPlays)

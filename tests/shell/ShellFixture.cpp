@@ -1,5 +1,6 @@
 #include "tests/shell/ShellFixture.h"
 
+#include "shell/StatusBar.h"
 #include "shell/sl/ErrorReport.h"
 #include "view/Sound.h"
 
@@ -123,4 +124,14 @@ void ShellTest::PointAt(int x, int y)
     POINT p = {x, y};
     ClientToScreen(k->mainWindow, &p);
     SetCursorPos(p.x, p.y);
+}
+
+std::string ShellTest::Part(int part) const
+{
+    HWND bar = k->statusBar->GetHandle();
+    char text[256] = "";
+    LRESULT length = SendMessageA(bar, SB_GETTEXTLENGTHA, part, 0);
+    if (LOWORD(length) < sizeof text)
+        SendMessageA(bar, SB_GETTEXTA, part, (LPARAM)text);
+    return text;
 }

@@ -57,6 +57,8 @@ protected:
     void MoveMouse(LPARAM where) { SendMessageA(k->mainWindow, WM_MOUSEMOVE, 0, where); }
     // Puts the real pointer on a client position of the main window.
     void PointAt(int x, int y);
+    // The text of a status bar part, as the bar holds it.
+    std::string Part(int part) const;
 
     CKrelmot* k;
 };
