@@ -4,6 +4,7 @@
 # second copy, closed with Escape, and judged by the INI file it leaves.
 set -u
 exe=$1
+probe=$2
 here=$(cd "$(dirname "$0")" && pwd)
 run="$here/../../scripts/wine-run.sh"
 . "$here/../../scripts/common.sh"
@@ -18,7 +19,7 @@ finish() {
 }
 trap finish EXIT
 cp "$exe" "$dir/Krelmot.exe"
-printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=7\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nintro=0\r\n' >"$dir/Krelmot.ini"
+printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=7\r\nlangue=1\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nnb_robot_base=5\r\nnb_robot_incr=1\r\nintro=0\r\n' >"$dir/Krelmot.ini"
 cp "$dir/Krelmot.ini" "$dir/before.ini"
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -37,6 +38,17 @@ for key in KP_6 KP_2 t h space KP_5 i KP_4; do
     xdotool key --window "$window" "$key"
     sleep 0.3
 done
+kill -0 $game 2>/dev/null || fail "the game ended before Escape"
+# A new game and one teleportation, read back from the status bar.
+for key in i t; do
+    xdotool key --window "$window" "$key"
+    sleep 0.5
+done
+parts=$("$run" "$probe" </dev/null 2>/dev/null | tr -d '\r')
+echo "status bar after a new game and a teleportation:" $parts
+[ "$(echo "$parts" | sed -n '3,5p' | tr '\n' ' ')" = "Level:1 Sonic:0 Tele:1 " ] || fail "status bar reads: $parts"
+robots=$(echo "$parts" | sed -n 6p)
+[ "$robots" -ge 1 ] && [ "$robots" -le 6 ] || fail "robots left: $robots"
 kill -0 $game 2>/dev/null || fail "the game ended before Escape"
 xdotool key --window "$window" Escape
 for _ in $(seq 1 50); do

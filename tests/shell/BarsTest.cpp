@@ -1,0 +1,337 @@
+// The status bar, the toolbar band with its score panel, and the menus'
+// greying and help lines, on the real window.
+#include <stdio.h>
+
+#include "shell/StatusBar.h"
+#include "shell/ToolBand.h"
+#include "tests/shell/MessageRecorder.h"
+#include "tests/shell/ShellFixture.h"
+
+namespace {
+
+const int ACTION_IDS[] = {CMD_TELEPORT, CMD_SONIC, CMD_HELLO, CMD_REMAIN};
+
+class BarsTest : public ShellTest {
+protected:
+    std::vector<int> RightEdges()
+    {
+        std::vector<int> rights(STATUS_PART_COUNT);
+        SendMessageA(k->statusBar->GetHandle(), SB_GETPARTS, STATUS_PART_COUNT, (LPARAM)rights.data());
+        return rights;
+    }
+
+    void Language(int command)
+    {
+        SendMessageA(k->mainWindow, WM_COMMAND, command, 0);
+        PumpMessages();
+    }
+
+    // "mbt": menu item greyed, toolbar button disabled, for each action id.
+    std::string ActionStates()
+    {
+        std::string states;
+        HMENU actions = GetSubMenu(GetMenu(k->mainWindow), 1);
+        for (int id : ACTION_IDS) {
+            states += (GetMenuState(actions, id, MF_BYCOMMAND) & MF_GRAYED) ? "g" : "e";
+            states += SendMessageA(k->toolBand->toolbar, TB_ISBUTTONENABLED, id, 0) ? "e" : "d";
+        }
+        return states;
+    }
+
+    std::string ButtonLabel(int command)
+    {
+        char text[64] = "";
+        SendMessageA(k->toolBand->toolbar, TB_GETBUTTONTEXTA, command, (LPARAM)text);
+        return text;
+    }
+
+    std::string Tooltip(int command)
+    {
+        NMTTDISPINFOA tip;
+        ZeroMemory(&tip, sizeof tip);
+        tip.hdr.hwndFrom = k->toolBand->toolbar;
+        tip.hdr.idFrom = command;
+        tip.hdr.code = TTN_NEEDTEXTA;
+        SendMessageA(k->mainWindow, WM_NOTIFY, command, (LPARAM)&tip);
+        return tip.szText;
+    }
+
+    RECT PartRect(int part)
+    {
+        RECT r;
+        SendMessageA(k->statusBar->GetHandle(), SB_GETRECT, part, (LPARAM)&r);
+        return r;
+    }
+
+    int CountPixels(HWND window, RECT r, COLORREF colour)
+    {
+        UpdateWindow(window);
+        HDC dc = GetDC(window);
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                n += GetPixel(dc, x, y) == colour;
+        ReleaseDC(window, dc);
+        return n;
+    }
+};
+
+// A menu opened by a message shows while the message is handled; a thread
+// timer sees it and closes it, so the test never waits on it.
+bool g_menuSeen;
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND menu = FindWindowA("#32768", NULL);
+    if (menu && IsWindowVisible(menu)) {
+        g_menuSeen = true;
+        EndMenu();
+    }
+}
+
+bool OpensAMenu(HWND window, POINT screen)
+{
+    g_menuSeen = false;
+    UINT_PTR timer = SetTimer(NULL, 0, 50, CloseMenu);
+    SendMessageA(window, WM_CONTEXTMENU, (WPARAM)window, MAKELPARAM(screen.x, screen.y));
+    KillTimer(NULL, timer);
+    return g_menuSeen;
+}
+
+}
+
+TEST_F(BarsTest, TheBandIsAboveTheGridAndTheStatusBarBelowIt)
+{
+    EXPECT_GT(k->toolBand->GetHeight(), SCORE_PANEL_HEIGHT);
+    EXPECT_EQ(k->toolBand->GetHeight(), k->gridRect.top);
+    RECT bar;
+    GetWindowRect(k->statusBar->GetHandle(), &bar);
+    MapWindowPoints(NULL, k->mainWindow, (POINT*)&bar, 2);
+    EXPECT_EQ(k->gridRect.bottom, bar.top);
+    RECT panel;
+    GetClientRect(k->toolBand->scorePanel, &panel);
+    EXPECT_EQ(SCORE_PANEL_WIDTH, panel.right);
+    EXPECT_EQ(SCORE_PANEL_HEIGHT, panel.bottom);
+}
+
+TEST_F(BarsTest, PartsShowTheGameInEitherLanguage)
+{
+    Layout(10, 10);
+    Robot(12, 10);
+    Robot(14, 10);
+    Robot(30, 20);
+    Key('T');
+    Key('S');
+    struct {
+        int command;
+        const char* texts[STATUS_PART_COUNT];
+    } cases[] = {
+        {CMD_ENGLISH, {"Krelmot ", "00:00:00", "Level:1", "Sonic:1", "Tele:1", "", "", "Best Score:0"}},
+        {CMD_FRENCH, {"Krelmot", "00:00:00", "Tableau:1", "Sonic:1", "T\xe9l\xe9:1", "", "", "Meilleur Score:0"}},
+    };
+    for (auto& c : cases) {
+        k->levelStartTick = GetTickCount();
+        Language(c.command);
+        char robots[8], heaps[8];
+        sprintf(robots, "%d", k->robots.Count());
+        sprintf(heaps, "%d", k->heaps.Count());
+        for (int p = 0; p < STATUS_PART_COUNT; ++p) {
+            std::string expected = p == 5 ? robots : p == 6 ? heaps : c.texts[p];
+            EXPECT_EQ(expected, Part(p)) << "part " << p << " after command " << c.command;
+        }
+    }
+}
+
+TEST_F(BarsTest, PartsFitTheirTextsAndCollapseFromTheLeft)
+{
+    int levelWidth[2];
+    for (int language : {LANG_ENGLISH, LANG_FRENCH}) {
+        Language(language == LANG_FRENCH ? CMD_FRENCH : CMD_ENGLISH);
+        std::vector<int> r = RightEdges();
+        RECT bar;
+        GetClientRect(k->statusBar->GetHandle(), &bar);
+        EXPECT_EQ(bar.right - (k->statusBar->GetHeight() + k->statusBar->verticalBorder), r[7]);
+        for (int p = 1; p < STATUS_PART_COUNT; ++p)
+            EXPECT_GE(r[p] - r[p - 1], k->statusBar->parts[p].width + (p == 5 || p == 6 ? 16 : 0)) << p;
+        levelWidth[language] = r[2] - r[1];
+    }
+    EXPECT_GT(levelWidth[LANG_FRENCH], levelWidth[LANG_ENGLISH]) << "Tableau:XXX is wider than Level:XXX";
+    for (int width : {300, 60, 0}) {
+        k->statusBar->FitWidth(width);
+        std::vector<int> r = RightEdges();
+        EXPECT_EQ(0, r[0]) << width;
+        for (int p = 1; p < STATUS_PART_COUNT; ++p)
+            EXPECT_GE(r[p], r[p - 1]) << "part " << p << " at width " << width;
+    }
+}
+
+TEST_F(BarsTest, TheClockCountsFromTheLevelStartAndStopsWithTheHero)
+{
+    Layout(10, 10);
+    Robot(30, 20);
+    struct {
+        uint32_t elapsed;
+        const char* shown;
+    } cases[] = {{0, "00:00:00"}, {3725000, "01:02:05"}, {360000000, "100:00:00"}, {35999, "00:00:35"}};
+    for (auto& c : cases) {
+        k->levelStartTick = GetTickCount() - c.elapsed;
+        SendMessageA(k->mainWindow, WM_TIMER, TIMER_CLOCK, 0);
+        EXPECT_EQ(c.shown, Part(1)) << c.elapsed;
+    }
+    Robot(11, 11);
+    Key(VK_NUMPAD5);
+    ASSERT_TRUE(k->hero.dead);
+    k->levelStartTick = GetTickCount() - 7000;
+    SendMessageA(k->mainWindow, WM_TIMER, TIMER_CLOCK, 0);
+    k->UpdateClock(false);
+    EXPECT_EQ("00:00:35", Part(1)) << "a dead hero's clock stands still";
+    k->StartLevel(1);
+    EXPECT_EQ("00:00:00", Part(1)) << "a new level restarts it at once";
+}
+
+TEST_F(BarsTest, TheBestScoreTurnsWhiteOnRedWhenReachedOrBeaten)
+{
+    struct {
+        int score, best;
+        bool highlighted;
+        const char* text;
+    } cases[] = {{0, 0, false, "Best Score:0"},
+                 {120, 120, true, "Best Score:120"},
+                 {125, 120, true, "Best Score:125"},
+                 {119, 120, false, "Best Score:120"}};
+    HWND bar = k->statusBar->GetHandle();
+    for (auto& c : cases) {
+        k->score = c.score;
+        k->settings.meilleur_score.value = c.best;
+        k->UpdateBestScore();
+        InvalidateRect(bar, NULL, TRUE);
+        int red = CountPixels(bar, PartRect(7), RGB(255, 0, 0));
+        int white = CountPixels(bar, PartRect(7), RGB(255, 255, 255));
+        EXPECT_EQ(c.highlighted, red > 100 && white > 10) << c.score << "/" << c.best;
+        EXPECT_STREQ(c.text, k->statusBar->bestScoreText);
+    }
+}
+
+TEST_F(BarsTest, TheScorePanelShowsDigitPicturesRightAligned)
+{
+    struct {
+        int score;
+        const char* places;
+    } cases[] = {{42, "    42"}, {0, "     0"}, {999999, "999999"}, {1234567, "999999"}};
+    HWND panel = k->toolBand->scorePanel;
+    for (auto& c : cases) {
+        k->score = c.score;
+        k->toolBand->SetScore(c.score);
+        HDC dc = GetDC(panel);
+        for (int place = 0; place < 6; ++place) {
+            HDC digit = c.places[place] == ' ' ? 0 : k->images.GetDigitImage(c.places[place] - '0');
+            int wrong = 0;
+            for (int y = 0; y < DIGIT_HEIGHT; ++y)
+                for (int x = 0; x < DIGIT_WIDTH; ++x)
+                    wrong += GetPixel(dc, 5 + 19 * place + x, 5 + y) != (digit ? GetPixel(digit, x, y) : 0);
+            EXPECT_EQ(0, wrong) << c.score << " place " << place;
+        }
+        ReleaseDC(panel, dc);
+    }
+    // A repaint shows as the loss of a mark made on the panel.
+    HDC dc = GetDC(panel);
+    SetPixel(dc, 1, 1, RGB(255, 255, 255));
+    ReleaseDC(panel, dc);
+    k->toolBand->SetScore(1234567);
+    EXPECT_EQ(1, CountPixels(panel, {0, 0, 3, 3}, RGB(255, 255, 255))) << "an unchanged score is not repainted";
+    k->toolBand->SetScore(7);
+    EXPECT_EQ(0, CountPixels(panel, {0, 0, 3, 3}, RGB(255, 255, 255)));
+}
+
+TEST_F(BarsTest, ActionsGreyInTheMenuAndOnTheToolbarTogether)
+{
+    Layout(10, 10);
+    Robot(30, 20);
+    EXPECT_EQ("eeeeeeee", ActionStates());
+    Key('S');
+    EXPECT_EQ("eegdeeee", ActionStates()) << "the Sonic, once a level";
+    Robot(11, 11);
+    Key(VK_NUMPAD5);
+    ASSERT_TRUE(k->hero.dead);
+    EXPECT_EQ("gdgdgdgd", ActionStates());
+    for (int id : {CMD_NEW_GAME, CMD_OPTIONS, CMD_HELP, CMD_END})
+        EXPECT_TRUE(SendMessageA(k->toolBand->toolbar, TB_ISBUTTONENABLED, id, 0)) << id;
+    k->StartLevel(1);
+    EXPECT_EQ("eeeeeeee", ActionStates());
+    k->settings.immortalite.value = true;
+    Robot(11, 11);
+    Key(VK_NUMPAD5);
+    EXPECT_EQ("eeeeeeee", ActionStates()) << "an immortal hero never loses his actions";
+}
+
+TEST_F(BarsTest, LabelsTooltipsAndHelpLinesFollowTheLanguage)
+{
+    struct {
+        int command;
+        const char* labels[8];
+        const char* teleportTip;
+        const char* teleportHelp;
+    } cases[] = {
+        {CMD_FRENCH,
+         {"Initialisation", "Options", "T\xe9l\xe9portation", "Sonic", "Reste", "Coucou", "Aide", "Fin"},
+         "&T\xe9l\xe9portation",
+         "Changement al\xe9" "atoire de position"},
+        {CMD_ENGLISH,
+         {"Initialization", "Options", "Teleportation", "Sonic", "Remain", "Hello", "Help", "End"},
+         "&Teleportation",
+         "New random position"},
+    };
+    const int buttons[] = {CMD_NEW_GAME, CMD_OPTIONS, CMD_TELEPORT, CMD_SONIC, CMD_REMAIN, CMD_HELLO, CMD_HELP, CMD_END};
+    for (auto& c : cases) {
+        Language(c.command);
+        for (int b = 0; b < 8; ++b)
+            EXPECT_EQ(c.labels[b], ButtonLabel(buttons[b])) << c.command;
+        EXPECT_EQ(c.teleportTip, Tooltip(CMD_TELEPORT));
+        SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(CMD_TELEPORT, MF_HILITE), 0);
+        EXPECT_EQ(c.teleportHelp, Part(0));
+        SendMessageA(k->mainWindow, WM_EXITMENULOOP, 0, 0);
+        EXPECT_EQ(Part(0), k->texts.GetText(TEXT_DEFAULT_MESSAGE));
+    }
+    RECT button;
+    for (int b : buttons) {
+        SendMessageA(k->toolBand->toolbar, TB_GETRECT, b, (LPARAM)&button);
+        EXPECT_LE(button.right - button.left, 80) << b;
+    }
+}
+
+TEST_F(BarsTest, TheContextMenuOpensOnlyOverTheClientArea)
+{
+    POINT inside = {k->hero.x, k->hero.y};
+    ClientToScreen(k->mainWindow, &inside);
+    EXPECT_TRUE(OpensAMenu(k->mainWindow, inside));
+    RECT window;
+    GetWindowRect(k->mainWindow, &window);
+    POINT beside = {window.right + 20, window.top + 5};
+    EXPECT_FALSE(OpensAMenu(k->mainWindow, beside));
+}
+
+TEST_F(BarsTest, MissingControlsAreReportedOnceAndNothingElseHappens)
+{
+    CMessageRecorder recorder;
+    CStatusBar bar(k->texts, k->images);
+    EXPECT_EQ(-1, bar.Create(NULL));
+    bar.InitParts();
+    bar.FitWidth(500);
+    bar.SetMessage(NULL);
+    bar.ShowLevel(3, true);
+    bar.ShowClock(0, 5000, false, true);
+    bar.ShowBestScore(10, 5);
+    CToolBand band(NULL, GetModuleHandleA(NULL), k->texts);
+    band.EnableButton(CMD_SONIC, false);
+    band.SetScore(12);
+    ASSERT_EQ(2u, recorder.boxes.size());
+    EXPECT_EQ("Pb CreateStatusWindow", recorder.boxes[0].text);
+    EXPECT_EQ(0u, recorder.boxes[1].text.find("Pb creation rebar "));
+    EXPECT_EQ(0, band.GetHeight());
+    EXPECT_TRUE(!band.rebar && !band.toolbar && !band.scorePanel && !band.normalImages);
+}
+
+TEST_F(BarsTest, AMessageIsShownAsItStands)
+{
+    k->statusBar->SetMessage("100% %s %d");
+    EXPECT_EQ("100% %s %d", Part(0));
+}
