@@ -185,14 +185,10 @@ void CKrelmot::UpdateBestScore()
         statusBar->ShowBestScore(score, settings.meilleur_score.Get());
 }
 
-int CKrelmot::RunIntro()
-{
-    DisableActions(false);
-    return -1;
-}
-
 void CKrelmot::ApplyLanguage()
 {
+    TranslateWindow(texts, mainWindow, 0);
+    TranslateMenuBar(texts, mainWindow, MENU_HEADER_TEXTS);
     if (toolBand && toolBand->toolbar)
         TranslateToolbar(texts, toolBand->toolbar);
     if (statusBar) {

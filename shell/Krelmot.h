@@ -24,6 +24,7 @@ const int ID_REBAR = 2459;
 const UINT_PTR TIMER_CLOCK = 2460;
 const DWORD MAIN_WINDOW_STYLE = 0x00CE0000;
 const int TEXT_WELCOME = 32793;
+const int MENU_HEADER_TEXTS = 5000;  // + the header's position
 
 // Command ids shared by the menu, the toolbar, the keys and the dialogs.
 enum Command {

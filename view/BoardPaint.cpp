@@ -60,8 +60,10 @@ void CBoardPainter::TouchPiecesShownIn(HWND window, HDC clipDc, int (CPiece::*op
 void CBoardPainter::EraseBackground(HWND window, HDC eraseDc)
 {
     TouchPiecesShownIn(window, eraseDc, &CPiece::Erase, true);
-    FillRect(eraseDc, &grid, brush ? brush : (HBRUSH)GetStockObject(BLACK_BRUSH));
+    FillGround(eraseDc);
 }
+
+void CBoardPainter::FillGround(HDC dc) { FillRect(dc, &grid, brush ? brush : (HBRUSH)GetStockObject(BLACK_BRUSH)); }
 
 void CBoardPainter::Paint(HWND window, HDC paintDc, const char* welcomeText)
 {

@@ -29,6 +29,8 @@ public:
     // damaged area: a piece that only partly needs repainting is erased whole
     // here and drawn whole by Paint.
     void EraseBackground(HWND window, HDC eraseDc);
+    // The grid rectangle in the ground colour, pieces or not.
+    void FillGround(HDC dc);
     // Grid lines, robots, heaps, then the hero or, while the intro shows, the
     // welcome line (welcomeText may be null).
     void Paint(HWND window, HDC paintDc, const char* welcomeText);
