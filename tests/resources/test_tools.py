@@ -1,4 +1,4 @@
-"""The picture and sound generators, and the sources they are run on."""
+"""The picture, sound and text generators, and the sources they are run on."""
 import glob
 import os
 import struct
@@ -10,6 +10,7 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tools"))
 
 import pixelart  # noqa: E402
+import textres  # noqa: E402
 import wavesynth  # noqa: E402
 
 PALETTE = "colour . 000000 ground\ncolour r ff0000 red\ncolour w ffffff white\n"
@@ -174,6 +175,63 @@ class WaveSynthTest(unittest.TestCase):
         for sound in sounds:
             self.assertIsNotNone(sound.length)
             self.assertGreaterEqual(sound.length, max(p.end for p in sound.parts) - 0.01)
+
+
+class TextResTest(unittest.TestCase):
+    def test_every_line_ends_in_one_cr_lf(self):
+        self.assertEqual(b"a\r\n\r\n b\r\nc \r\n", textres.crlf_bytes(b"a\n\n b\r\nc "))
+        self.assertEqual(b"x\r\n", textres.crlf_bytes(b"x\r\n"))
+        self.assertEqual(b"", textres.crlf_bytes(b""))
+
+    def test_bytes_outside_printable_ascii_are_refused_with_their_line(self):
+        for bad in (b"\t", b"\r", b"\x7f", "\u00e9".encode("utf-8")):
+            with self.assertRaises(textres.TextError) as caught:
+                textres.crlf_bytes(b"fine\nfi" + bad + b"ne\n", "x.txt")
+            self.assertIn("x.txt:2:", str(caught.exception))
+
+    def test_files_and_rc_lines(self):
+        with tempfile.TemporaryDirectory() as folder:
+            paths = []
+            for name, text in (("one.txt", b"1\n"), ("two.txt", b"2\r\n2")):
+                paths.append(os.path.join(folder, name))
+                with open(paths[-1], "wb") as f:
+                    f.write(text)
+            out = os.path.join(folder, "out")
+            textres.main(["--out", out, "--rc", "T.rc", "300:" + paths[0], "7:" + paths[1]])
+            with open(os.path.join(out, "T.rc")) as f:
+                lines = [line for line in f if not line.startswith("/*")]
+            self.assertEqual(['300 23 "one.txt"\n', '7 23 "two.txt"\n'], lines)
+            with open(os.path.join(out, "two.txt"), "rb") as f:
+                self.assertEqual(b"2\r\n2\r\n", f.read())
+            with open(paths[0], "ab") as f:
+                f.write(b"\xff\n")
+            with self.assertRaises(SystemExit) as caught:
+                textres.main(["--out", out, "--rc", "T.rc", "300:" + paths[0]])
+            self.assertIn("one.txt:2:", str(caught.exception.code))
+            for clash in (["1:" + paths[0], "1:" + paths[1]], ["1:" + paths[0], "2:" + paths[0]]):
+                with self.assertRaises(SystemExit):
+                    textres.main(["--out", out, "--rc", "T.rc"] + clash)
+
+    def test_the_intro_pictures_convert_to_their_sizes(self):
+        # Lines, widest line counting its CR, and pieces (bytes other than space).
+        sizes = {257: (11, 39, 122), 258: (16, 17, 152), 259: (22, 27, 223),
+                 260: (17, 17, 186), 261: (22, 27, 257)}
+        intro = [os.path.join(ROOT, "resources", "intro", "intro%d.txt" % n) for n in range(1, 6)]
+        with tempfile.TemporaryDirectory() as out:
+            textres.main(["--out", out, "--rc", "Texts.rc"]
+                         + ["%d:%s" % (257 + i, path) for i, path in enumerate(intro)])
+            with open(os.path.join(out, "Texts.rc")) as f:
+                lines = [line.split() for line in f if " 23 " in line]
+            found = {}
+            for resource, _, name in lines:
+                with open(os.path.join(out, name.strip('"')), "rb") as f:
+                    rows = f.read().split(b"\n")
+                self.assertEqual(b"", rows.pop())
+                if resource == "258":  # the game looks for the head's top there
+                    self.assertEqual(b"      @", rows[0][:7])
+                found[int(resource)] = (len(rows), max(len(r) for r in rows),
+                                        sum(len(r.strip().replace(b" ", b"")) for r in rows))
+            self.assertEqual(sizes, found)
 
 
 if __name__ == "__main__":
