@@ -212,27 +212,6 @@ class TextResTest(unittest.TestCase):
                 with self.assertRaises(SystemExit):
                     textres.main(["--out", out, "--rc", "T.rc"] + clash)
 
-    def test_the_intro_pictures_convert_to_their_sizes(self):
-        # Lines, widest line counting its CR, and pieces (bytes other than space).
-        sizes = {257: (11, 39, 122), 258: (16, 17, 152), 259: (22, 27, 223),
-                 260: (17, 17, 186), 261: (22, 27, 257)}
-        intro = [os.path.join(ROOT, "resources", "intro", "intro%d.txt" % n) for n in range(1, 6)]
-        with tempfile.TemporaryDirectory() as out:
-            textres.main(["--out", out, "--rc", "Texts.rc"]
-                         + ["%d:%s" % (257 + i, path) for i, path in enumerate(intro)])
-            with open(os.path.join(out, "Texts.rc")) as f:
-                lines = [line.split() for line in f if " 23 " in line]
-            found = {}
-            for resource, _, name in lines:
-                with open(os.path.join(out, name.strip('"')), "rb") as f:
-                    rows = f.read().split(b"\n")
-                self.assertEqual(b"", rows.pop())
-                if resource == "258":  # the game looks for the head's top there
-                    self.assertEqual(b"      @", rows[0][:7])
-                found[int(resource)] = (len(rows), max(len(r) for r in rows),
-                                        sum(len(r.strip().replace(b" ", b"")) for r in rows))
-            self.assertEqual(sizes, found)
-
 
 if __name__ == "__main__":
     unittest.main()
