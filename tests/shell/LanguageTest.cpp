@@ -28,8 +28,6 @@ std::string MenuTexts(HWND window)
 
 class LanguageTest : public ShellTest {
 protected:
-    void WriteIni() { WriteTestIni("[std]\r\nintro=0\r\n"); }
-
 
     // Ends the running program and starts it again on this INI file.
     void Restart(const std::string& ini)

@@ -6,7 +6,7 @@ TEST_F(ShellTest, StartsOneWindowAndASecondStartFindsIt)
     GetWindowTextA(k->mainWindow, title, sizeof title);
     EXPECT_STREQ("Krelmot 1.0", title);
     EXPECT_EQ(k->mainWindow, FindWindowA("KrelmotClassWindow", "Krelmot 1.0"));
-    EXPECT_EQ(1, k->level) << "no intro can be shown yet, so a game starts";
+    EXPECT_EQ(1, k->level) << "with no intro a game starts";
     CKrelmot* first = g_krelmot;
     EXPECT_EQ(START_OTHER_COPY, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 1));
     EXPECT_EQ(first, g_krelmot) << "no second game is made";

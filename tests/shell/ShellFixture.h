@@ -44,8 +44,9 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp();
     void TearDown();
-    // What the INI file holds when the program starts; no file by default.
-    virtual void WriteIni() {}
+    // What the INI file holds when the program starts: by default only no
+    // intro, whose glide would slow every start.
+    virtual void WriteIni() { WriteTestIni("[std]\r\nintro=0\r\n"); }
 
     // An empty board with the hero on the cell, drawn.
     void Layout(int heroColumn, int heroLine);

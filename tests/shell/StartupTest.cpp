@@ -23,14 +23,22 @@ protected:
 
 }
 
-TEST_F(ShellTest, AFirstRunWritesTheVersionAndTheWindowPositionOnly)
+// With no INI file: the defaults, intro 1 included.
+class FirstRunTest : public ShellTest {
+protected:
+    void WriteIni() {}
+};
+
+TEST_F(FirstRunTest, AFirstRunWritesTheVersionTheWindowPositionAndTheIntrosMoveDuration)
 {
+    EXPECT_TRUE(k->introActive);
     RECT window;
     GetWindowRect(k->mainWindow, &window);
     std::string ini = EndProgram();
     char expected[200];
-    sprintf(expected, "[profile]\r\nversion=1\r\n[gen]\r\nlig_fenetre=%d\r\ncol_fenetre=%d\r\n", (int)window.top,
-            (int)window.left);
+    // Written in reverse order of the settings: the move duration comes before the place.
+    sprintf(expected, "[profile]\r\nversion=1\r\n[std]\r\ntemps_move=200\r\n[gen]\r\nlig_fenetre=%d\r\ncol_fenetre=%d\r\n",
+            (int)window.top, (int)window.left);
     EXPECT_EQ(expected, ini);
 }
 
