@@ -148,8 +148,9 @@ TEST_F(ShellTest, ARefusalSoundsOrBeepsAndADeathWithSoundOffIsSilent)
     Key(VK_NUMPAD7);
     Key(VK_NUMPAD5);
     EXPECT_TRUE(k->hero.dead);
-    EXPECT_EQ(1, g_recorded.beeps);
-    EXPECT_EQ(1u, g_recorded.sounds.size());
+    Key('T');
+    EXPECT_EQ(2, g_recorded.beeps) << "off the board, then dead";
+    EXPECT_EQ(1u, g_recorded.sounds.size()) << "a death with sound off is silent";
 }
 
 // Only the dragged sides move, and they snap to whole cells within 15 x 15 and 110 x 80.
