@@ -15,48 +15,23 @@ struct CRecordedBox {
     UINT type;
 };
 
-class CMessageRecorder {
-public:
-    CMessageRecorder() : previous(g_messageBox), previousRecorder(Current())
+struct CMessageRecorder {
+    CMessageRecorder() : previous(g_messageBox), outer(Boxes()) { Boxes() = &boxes; g_messageBox = Record; }
+    ~CMessageRecorder() { g_messageBox = previous; Boxes() = outer; }
+    static std::vector<CRecordedBox>*& Boxes()
     {
-        Current() = this;
-        g_messageBox = Record;
-    }
-    ~CMessageRecorder()
-    {
-        g_messageBox = previous;
-        Current() = previousRecorder;
-    }
-
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (size_t i = 0; i < boxes.size(); ++i)
-            texts.push_back(boxes[i].text);
-        return texts;
-    }
-
-    std::vector<CRecordedBox> boxes;
-
-private:
-    CMessageRecorder(const CMessageRecorder&);
-    CMessageRecorder& operator=(const CMessageRecorder&);
-
-    static CMessageRecorder*& Current()
-    {
-        static CMessageRecorder* current = 0;
+        static std::vector<CRecordedBox>* current = 0;
         return current;
     }
-
     static int WINAPI Record(HWND owner, const char* text, const char* caption, UINT type)
     {
-        CRecordedBox box = {owner, text, caption != 0, type};
-        Current()->boxes.push_back(box);
+        Boxes()->push_back(CRecordedBox{owner, text, caption != 0, type});
         return IDOK;
     }
 
+    std::vector<CRecordedBox> boxes;
     MessageBoxFunction previous;
-    CMessageRecorder* previousRecorder;
+    std::vector<CRecordedBox>* outer;
 };
 
 #endif

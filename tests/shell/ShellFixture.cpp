@@ -1,5 +1,8 @@
 #include "tests/shell/ShellFixture.h"
 
+#include <fstream>
+#include <iterator>
+
 #include "shell/StatusBar.h"
 #include "shell/sl/ErrorReport.h"
 #include "view/Sound.h"
@@ -56,6 +59,55 @@ std::string TestIniFolder()
 
 std::string TestIniPath() { return TestIniFolder() + "\\Krelmot.ini"; }
 
+std::string ReadTestIni()
+{
+    std::ifstream file(TestIniPath().c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteTestIni(const std::string& text) { std::ofstream(TestIniPath().c_str(), std::ios::binary) << text; }
+
+CGrab::CGrab(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    width = client.right;
+    height = client.bottom;
+    HDC dc = GetDC(window);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+}
+
+// Probes taken from the table fill its free slots, most recently freed first,
+// then new slots in a consecutive run. The first slot of that run less the
+// probes that came before it is the count of live objects.
+int LiveGdiObjects()
+{
+    std::vector<HBRUSH> probes;
+    int previous = -2, run = 0, runStart = 0, runFirstSlot = 0;
+    while (run < 64 && probes.size() < 20000) {
+        HBRUSH probe = CreateSolidBrush(0);
+        if (!probe)
+            break;
+        int slot = (int)((ULONG_PTR)probe & 0xFFFF);
+        if (slot != previous + 1) {
+            run = 0;
+            runStart = (int)probes.size();
+            runFirstSlot = slot;
+        }
+        ++run;
+        previous = slot;
+        probes.push_back(probe);
+    }
+    // Freed in creation order, the probes come back in descending order next
+    // time, never mistaken for new slots.
+    for (HBRUSH probe : probes)
+        DeleteObject(probe);
+    return runFirstSlot - runStart;
+}
+
 void ShellTest::SetUp()
 {
     RecordBlockingCalls();
@@ -64,7 +116,8 @@ void ShellTest::SetUp()
     WriteIni();
     // Keep the real pointer away from the board unless a test puts it there.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    ASSERT_EQ(START_OK, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 12345));
+    ASSERT_EQ(START_OK, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 12345))
+        << "boxes: " << ::testing::PrintToString(g_recorded.boxes);
     k = g_krelmot;
     PumpMessages();
 }
@@ -77,28 +130,6 @@ void ShellTest::TearDown()
     ShutDown();
     UnregisterClassA(g_className, GetModuleHandleA(NULL));
     DeleteFileA(TestIniPath().c_str());
-}
-
-std::string ReadTestIni()
-{
-    std::string text;
-    HANDLE file = CreateFileA(TestIniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, NULL) && read > 0)
-        text.append(buffer, read);
-    CloseHandle(file);
-    return text;
-}
-
-void WriteTestIni(const std::string& text)
-{
-    HANDLE file = CreateFileA(TestIniPath().c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    DWORD written = 0;
-    WriteFile(file, text.data(), (DWORD)text.size(), &written, NULL);
-    CloseHandle(file);
 }
 
 void ShellTest::Layout(int heroColumn, int heroLine)
@@ -128,10 +159,8 @@ void ShellTest::PointAt(int x, int y)
 
 std::string ShellTest::Part(int part) const
 {
-    HWND bar = k->statusBar->GetHandle();
     char text[256] = "";
-    LRESULT length = SendMessageA(bar, SB_GETTEXTLENGTHA, part, 0);
-    if (LOWORD(length) < sizeof text)
-        SendMessageA(bar, SB_GETTEXTA, part, (LPARAM)text);
+    if (LOWORD(SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTLENGTHA, part, 0)) < sizeof text)
+        SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTA, part, (LPARAM)text);
     return text;
 }

@@ -5,18 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "shell/Krelmot.h"
 #include "shell/Startup.h"
 
-inline CCell At(int column, int line)
-{
-    CCell c = {column, line};
-    return c;
-}
-
+inline CCell At(int column, int line) { return CCell{column, line}; }
 inline std::ostream& operator<<(std::ostream& out, const CCell& c)
 {
     return out << "(" << c.column << "," << c.line << ")";
@@ -27,8 +19,11 @@ struct CRecorded {
     std::vector<int> sounds;
     int beeps;
 };
-
 extern CRecorded g_recorded;
+
+// Replaces the message box, the sounds and the beep with recorders.
+void RecordBlockingCalls();
+void PumpMessages();
 
 // The INI file of the program under test, in a folder of its own.
 std::string TestIniFolder();
@@ -36,9 +31,16 @@ std::string TestIniPath();
 std::string ReadTestIni();
 void WriteTestIni(const std::string& text);
 
-// Replaces the message box, the sounds and the beep with recorders.
-void RecordBlockingCalls();
-void PumpMessages();
+// The client area copied into memory, one COLORREF per pixel.
+struct CGrab {
+    explicit CGrab(HWND window);
+    COLORREF At(int x, int y) const { return pixels[(size_t)y * width + x]; }
+    int width, height;
+    std::vector<COLORREF> pixels;
+};
+
+// The number of drawing objects alive, read off the system's object table.
+int LiveGdiObjects();
 
 class ShellTest : public ::testing::Test {
 protected:

@@ -1,5 +1,4 @@
-// The settings read at start-up and written at shutdown: the whole life of
-// the program against its INI file.
+// Start-up and shutdown against the INI file, and the language menu.
 #include "tests/shell/ShellFixture.h"
 
 namespace {
@@ -12,6 +11,8 @@ std::string EndProgram()
     return ReadTestIni();
 }
 
+bool Checked(HWND window, int command) { return GetMenuState(GetMenu(window), command, MF_BYCOMMAND) & MF_CHECKED; }
+
 class PreparedIniTest : public ShellTest {
 protected:
     void WriteIni()
@@ -23,96 +24,61 @@ protected:
 
 }
 
-// With no INI file: the defaults, intro 1 included.
+// With no INI file: the defaults, the first intro included.
 class FirstRunTest : public ShellTest {
 protected:
     void WriteIni() {}
 };
 
-TEST_F(FirstRunTest, AFirstRunWritesTheVersionTheWindowPositionAndTheIntrosMoveDuration)
+TEST_F(FirstRunTest, OneWindowFitsTheGridAndAFirstRunWritesTheVersionPlaceAndIntroDuration)
 {
-    EXPECT_TRUE(k->introActive);
-    RECT window;
+    EXPECT_EQ(k->mainWindow, FindWindowA("KrelmotClassWindow", "Krelmot 1.0"));
+    EXPECT_TRUE(k->introActive) << "the first intro greets a first run";
+    EXPECT_EQ(START_OTHER_COPY, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 1));
+    EXPECT_EQ(k, g_krelmot) << "no second game is made";
+    RECT client, window;
+    GetClientRect(k->mainWindow, &client);
+    EXPECT_EQ(17 * k->Columns() + 1, client.right);
+    EXPECT_EQ(k->bandHeight + 17 * k->Lines() + 1 + k->statusBarHeight, client.bottom);
     GetWindowRect(k->mainWindow, &window);
-    std::string ini = EndProgram();
-    char expected[200];
-    // Written in reverse order of the settings: the move duration comes before the place.
-    sprintf(expected, "[profile]\r\nversion=1\r\n[std]\r\ntemps_move=200\r\n[gen]\r\nlig_fenetre=%d\r\ncol_fenetre=%d\r\n",
-            (int)window.top, (int)window.left);
-    EXPECT_EQ(expected, ini);
+    // Written in reverse order of the settings: the intro's move duration before the place.
+    EXPECT_EQ("[profile]\r\nversion=1\r\n[std]\r\ntemps_move=200\r\n[gen]\r\nlig_fenetre=" +
+                  std::to_string(window.top) + "\r\ncol_fenetre=" + std::to_string(window.left) + "\r\n",
+              EndProgram());
 }
 
-TEST_F(PreparedIniTest, TheSavedPlaceSizeAndLanguageAreUsed)
+// The saved settings are used, and written back only once changed; the
+// language items carry the check mark and a help line in their language.
+TEST_F(PreparedIniTest, TheSavedSettingsAreUsedAndOnlyChangedOnesWrittenBack)
 {
-    RECT window, client;
+    RECT window;
     GetWindowRect(k->mainWindow, &window);
-    GetClientRect(k->mainWindow, &client);
     EXPECT_EQ(200, window.left);
     EXPECT_EQ(120, window.top);
-    EXPECT_EQ(17 * 20 + 1, client.right);
     EXPECT_EQ(20, k->Columns());
     EXPECT_EQ(16, k->Lines());
     EXPECT_EQ(LANG_FRENCH, k->texts.GetLanguage());
-    HMENU languages = GetSubMenu(GetMenu(k->mainWindow), 2);
-    EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(languages, 0, MF_BYPOSITION) & MF_CHECKED);
-    EXPECT_EQ(0u, GetMenuState(languages, 1, MF_BYPOSITION) & MF_CHECKED);
-}
-
-TEST_F(PreparedIniTest, ARunThatChangesNothingWritesNothing)
-{
+    EXPECT_TRUE(Checked(k->mainWindow, CMD_FRENCH) && !Checked(k->mainWindow, CMD_ENGLISH));
     std::string before = ReadTestIni();
     EXPECT_EQ(before, EndProgram());
-}
-
-TEST_F(PreparedIniTest, ChangedSettingsAreWrittenBackAtShutdown)
-{
-    Layout(10, 10);
-    Robot(8, 9);
-    Robot(8, 11);
-    Robot(12, 12);
-    Robot(19, 15);
-    k->score = 35;
-    Key(VK_NUMPAD5);
-    Key(VK_NUMPAD5);
-    ASSERT_TRUE(k->hero.dead);
-    SendMessageA(k->mainWindow, WM_COMMAND, CMD_ENGLISH, 0);
-    std::string ini = EndProgram();
-    EXPECT_NE(std::string::npos, ini.find("meilleur_score=45\r\n"));
-    EXPECT_NE(std::string::npos, ini.find("langue=1\r\n"));
-    EXPECT_EQ(std::string::npos, ini.find("nb_robot")) << "settings that did not change are not written";
-    EXPECT_NE(std::string::npos, ini.find("col_fenetre=200\r\n"));
-}
-
-TEST_F(ShellTest, TheLanguageMenuMovesItsCheckMark)
-{
-    HMENU languages = GetSubMenu(GetMenu(k->mainWindow), 2);
-    SendMessageA(k->mainWindow, WM_COMMAND, CMD_FRENCH, 0);
-    SendMessageA(k->mainWindow, WM_COMMAND, CMD_FRENCH, 0);
-    EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(languages, 0, MF_BYPOSITION) & MF_CHECKED);
-    EXPECT_EQ(0u, GetMenuState(languages, 1, MF_BYPOSITION) & MF_CHECKED);
-    SendMessageA(k->mainWindow, WM_COMMAND, CMD_ENGLISH, 0);
-    EXPECT_EQ(0u, GetMenuState(languages, 0, MF_BYPOSITION) & MF_CHECKED);
-    EXPECT_EQ((UINT)MF_CHECKED, GetMenuState(languages, 1, MF_BYPOSITION) & MF_CHECKED);
+    SetUp();
+    for (int command : {CMD_FRENCH, CMD_ENGLISH}) {
+        SendMessageA(k->mainWindow, WM_COMMAND, command, 0);
+        EXPECT_TRUE(Checked(k->mainWindow, command) && !Checked(k->mainWindow, CMD_FRENCH + CMD_ENGLISH - command))
+            << command;
+    }
     SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(CMD_FRENCH, 0), 0);
     EXPECT_EQ("Krelmot in Valmaret's mother tongue", Part(0));
     SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(2, MF_POPUP), 0);
     EXPECT_EQ("Krelmot ", Part(0)) << "no help for a sub-menu title";
-}
-
-TEST_F(ShellTest, DeathAndTheSonicGreyTheActionItems)
-{
-    HMENU actions = GetSubMenu(GetMenu(k->mainWindow), 1);
     Layout(10, 10);
-    Robot(30, 30);
-    Key('S');
-    EXPECT_EQ((UINT)MF_GRAYED, GetMenuState(actions, CMD_SONIC, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_EQ(0u, GetMenuState(actions, CMD_TELEPORT, MF_BYCOMMAND) & MF_GRAYED);
-    Layout(10, 10);
-    EXPECT_EQ(0u, GetMenuState(actions, CMD_SONIC, MF_BYCOMMAND) & MF_GRAYED);
     Robot(11, 11);
+    k->score = 45;
     Key(VK_NUMPAD5);
-    const int ids[] = {CMD_TELEPORT, CMD_SONIC, CMD_HELLO, CMD_REMAIN};
-    for (int id : ids)
-        EXPECT_EQ((UINT)MF_GRAYED, GetMenuState(actions, id, MF_BYCOMMAND) & MF_GRAYED) << id;
-    EXPECT_EQ(0u, GetMenuState(GetSubMenu(GetMenu(k->mainWindow), 0), CMD_NEW_GAME, MF_BYCOMMAND) & MF_GRAYED);
+    ASSERT_TRUE(k->hero.dead);
+    std::string ini = EndProgram();
+    EXPECT_NE(std::string::npos, ini.find("meilleur_score=45\r\n")) << ini;
+    EXPECT_NE(std::string::npos, ini.find("langue=1\r\n")) << ini;
+    EXPECT_EQ(std::string::npos, ini.find("nb_robot")) << ini;
+    EXPECT_NE(std::string::npos, ini.find("col_fenetre=200\r\n")) << ini;
 }
