@@ -1,7 +1,5 @@
 // The status bar, the toolbar band with its score panel, and the menus'
 // greying and help lines, on the real window.
-#include <stdio.h>
-
 #include "shell/StatusBar.h"
 #include "shell/ToolBand.h"
 #include "tests/shell/MessageRecorder.h"
@@ -10,6 +8,7 @@
 namespace {
 
 const int ACTION_IDS[] = {CMD_TELEPORT, CMD_SONIC, CMD_HELLO, CMD_REMAIN};
+const int BUTTONS[] = {CMD_NEW_GAME, CMD_OPTIONS, CMD_TELEPORT, CMD_SONIC, CMD_REMAIN, CMD_HELLO, CMD_HELP, CMD_END};
 
 class BarsTest : public ShellTest {
 protected:
@@ -20,13 +19,7 @@ protected:
         return rights;
     }
 
-    void Language(int command)
-    {
-        SendMessageA(k->mainWindow, WM_COMMAND, command, 0);
-        PumpMessages();
-    }
-
-    // "mbt": menu item greyed, toolbar button disabled, for each action id.
+    // For each action: menu item enabled or greyed, toolbar button enabled or disabled.
     std::string ActionStates()
     {
         std::string states;
@@ -38,29 +31,13 @@ protected:
         return states;
     }
 
-    std::string ButtonLabel(int command)
-    {
-        char text[64] = "";
-        SendMessageA(k->toolBand->toolbar, TB_GETBUTTONTEXTA, command, (LPARAM)text);
-        return text;
-    }
-
     std::string Tooltip(int command)
     {
-        NMTTDISPINFOA tip;
-        ZeroMemory(&tip, sizeof tip);
-        tip.hdr.hwndFrom = k->toolBand->toolbar;
+        NMTTDISPINFOA tip = {};
         tip.hdr.idFrom = command;
         tip.hdr.code = TTN_NEEDTEXTA;
         SendMessageA(k->mainWindow, WM_NOTIFY, command, (LPARAM)&tip);
         return tip.szText;
-    }
-
-    RECT PartRect(int part)
-    {
-        RECT r;
-        SendMessageA(k->statusBar->GetHandle(), SB_GETRECT, part, (LPARAM)&r);
-        return r;
     }
 
     int CountPixels(HWND window, RECT r, COLORREF colour)
@@ -99,21 +76,7 @@ bool OpensAMenu(HWND window, POINT screen)
 
 }
 
-TEST_F(BarsTest, TheBandIsAboveTheGridAndTheStatusBarBelowIt)
-{
-    EXPECT_GT(k->toolBand->GetHeight(), SCORE_PANEL_HEIGHT);
-    EXPECT_EQ(k->toolBand->GetHeight(), k->gridRect.top);
-    RECT bar;
-    GetWindowRect(k->statusBar->GetHandle(), &bar);
-    MapWindowPoints(NULL, k->mainWindow, (POINT*)&bar, 2);
-    EXPECT_EQ(k->gridRect.bottom, bar.top);
-    RECT panel;
-    GetClientRect(k->toolBand->scorePanel, &panel);
-    EXPECT_EQ(SCORE_PANEL_WIDTH, panel.right);
-    EXPECT_EQ(SCORE_PANEL_HEIGHT, panel.bottom);
-}
-
-TEST_F(BarsTest, PartsShowTheGameInEitherLanguage)
+TEST_F(BarsTest, PartsLabelsTooltipsAndHelpLinesFollowTheLanguage)
 {
     Layout(10, 10);
     Robot(12, 10);
@@ -121,40 +84,59 @@ TEST_F(BarsTest, PartsShowTheGameInEitherLanguage)
     Robot(30, 20);
     Key('T');
     Key('S');
-    struct {
+    const struct {
         int command;
-        const char* texts[STATUS_PART_COUNT];
+        const char* parts[STATUS_PART_COUNT];  // robots and heaps filled in
+        const char* labels[8];
+        const char* teleportTip;
+        const char* teleportHelp;
     } cases[] = {
-        {CMD_ENGLISH, {"Krelmot ", "00:00:00", "Level:1", "Sonic:1", "Tele:1", "", "", "Best Score:0"}},
-        {CMD_FRENCH, {"Krelmot", "00:00:00", "Tableau:1", "Sonic:1", "T\xe9l\xe9:1", "", "", "Meilleur Score:0"}},
+        {CMD_ENGLISH,
+         {"Krelmot ", 0, "Level:1", "Sonic:1", "Tele:1", "", "", "Best Score:0"},
+         {"Initialization", "Options", "Teleportation", "Sonic", "Remain", "Hello", "Help", "End"},
+         "&Teleportation",
+         "New random position"},
+        {CMD_FRENCH,
+         {"Krelmot", 0, "Tableau:1", "Sonic:1", "T\xe9l\xe9:1", "", "", "Meilleur Score:0"},
+         {"Initialisation", "Options", "T\xe9l\xe9portation", "Sonic", "Reste", "Coucou", "Aide", "Fin"},
+         "&T\xe9l\xe9portation",
+         "Changement al\xe9" "atoire de position"},
     };
-    for (auto& c : cases) {
-        k->levelStartTick = GetTickCount();
-        Language(c.command);
-        char robots[8], heaps[8];
-        sprintf(robots, "%d", k->robots.Count());
-        sprintf(heaps, "%d", k->heaps.Count());
-        for (int p = 0; p < STATUS_PART_COUNT; ++p) {
-            std::string expected = p == 5 ? robots : p == 6 ? heaps : c.texts[p];
-            EXPECT_EQ(expected, Part(p)) << "part " << p << " after command " << c.command;
-        }
-    }
-}
-
-TEST_F(BarsTest, PartsFitTheirTextsAndCollapseFromTheLeft)
-{
     int levelWidth[2];
-    for (int language : {LANG_ENGLISH, LANG_FRENCH}) {
-        Language(language == LANG_FRENCH ? CMD_FRENCH : CMD_ENGLISH);
+    for (const auto& c : cases) {
+        Command(c.command);
+        std::string robots = std::to_string(k->robots.Count()), heaps = std::to_string(k->heaps.Count());
+        for (int p = 0; p < STATUS_PART_COUNT; ++p)
+            EXPECT_EQ(p == 5 ? robots : p == 6 ? heaps : c.parts[p] ? c.parts[p] : Part(p), Part(p))
+                << "part " << p << ", " << c.command;  // the clock has a test of its own
+        for (int b = 0; b < 8; ++b)
+            EXPECT_EQ(c.labels[b], ButtonLabel(BUTTONS[b])) << c.command;
+        EXPECT_EQ(c.teleportTip, Tooltip(CMD_TELEPORT));
+        SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(CMD_TELEPORT, MF_HILITE), 0);
+        EXPECT_EQ(c.teleportHelp, Part(0));
+        SendMessageA(k->mainWindow, WM_EXITMENULOOP, 0, 0);
+        EXPECT_EQ(c.parts[0], Part(0));
+        // Every part holds its widest text, the grip keeps its room.
         std::vector<int> r = RightEdges();
         RECT bar;
         GetClientRect(k->statusBar->GetHandle(), &bar);
         EXPECT_EQ(bar.right - (k->statusBar->GetHeight() + k->statusBar->verticalBorder), r[7]);
         for (int p = 1; p < STATUS_PART_COUNT; ++p)
             EXPECT_GE(r[p] - r[p - 1], k->statusBar->parts[p].width + (p == 5 || p == 6 ? 16 : 0)) << p;
-        levelWidth[language] = r[2] - r[1];
+        levelWidth[c.command == CMD_FRENCH] = r[2] - r[1];
     }
-    EXPECT_GT(levelWidth[LANG_FRENCH], levelWidth[LANG_ENGLISH]) << "Tableau:XXX is wider than Level:XXX";
+    EXPECT_GT(levelWidth[1], levelWidth[0]) << "Tableau:XXX is wider than Level:XXX";
+    for (int b : BUTTONS) {
+        RECT button;
+        SendMessageA(k->toolBand->toolbar, TB_GETRECT, b, (LPARAM)&button);
+        EXPECT_LE(button.right - button.left, 80) << b;
+    }
+    k->statusBar->SetMessage("100% %s %d");
+    EXPECT_EQ("100% %s %d", Part(0)) << "a message is no format";
+}
+
+TEST_F(BarsTest, NarrowBarsCollapseFromTheLeftAndTheBandSitsAboveTheGrid)
+{
     for (int width : {300, 60, 0}) {
         k->statusBar->FitWidth(width);
         std::vector<int> r = RightEdges();
@@ -162,17 +144,22 @@ TEST_F(BarsTest, PartsFitTheirTextsAndCollapseFromTheLeft)
         for (int p = 1; p < STATUS_PART_COUNT; ++p)
             EXPECT_GE(r[p], r[p - 1]) << "part " << p << " at width " << width;
     }
+    EXPECT_EQ(k->toolBand->GetHeight(), k->gridRect.top);
+    RECT panel;
+    GetClientRect(k->toolBand->scorePanel, &panel);
+    EXPECT_EQ(SCORE_PANEL_WIDTH, panel.right);
+    EXPECT_EQ(SCORE_PANEL_HEIGHT, panel.bottom);
 }
 
 TEST_F(BarsTest, TheClockCountsFromTheLevelStartAndStopsWithTheHero)
 {
     Layout(10, 10);
     Robot(30, 20);
-    struct {
+    const struct {
         uint32_t elapsed;
         const char* shown;
     } cases[] = {{0, "00:00:00"}, {3725000, "01:02:05"}, {360000000, "100:00:00"}, {35999, "00:00:35"}};
-    for (auto& c : cases) {
+    for (const auto& c : cases) {
         k->levelStartTick = GetTickCount() - c.elapsed;
         SendMessageA(k->mainWindow, WM_TIMER, TIMER_CLOCK, 0);
         EXPECT_EQ(c.shown, Part(1)) << c.elapsed;
@@ -190,7 +177,7 @@ TEST_F(BarsTest, TheClockCountsFromTheLevelStartAndStopsWithTheHero)
 
 TEST_F(BarsTest, TheBestScoreTurnsWhiteOnRedWhenReachedOrBeaten)
 {
-    struct {
+    const struct {
         int score, best;
         bool highlighted;
         const char* text;
@@ -199,13 +186,14 @@ TEST_F(BarsTest, TheBestScoreTurnsWhiteOnRedWhenReachedOrBeaten)
                  {125, 120, true, "Best Score:125"},
                  {119, 120, false, "Best Score:120"}};
     HWND bar = k->statusBar->GetHandle();
-    for (auto& c : cases) {
+    for (const auto& c : cases) {
         k->score = c.score;
         k->settings.meilleur_score.value = c.best;
         k->UpdateBestScore();
         InvalidateRect(bar, NULL, TRUE);
-        int red = CountPixels(bar, PartRect(7), RGB(255, 0, 0));
-        int white = CountPixels(bar, PartRect(7), RGB(255, 255, 255));
+        RECT part;
+        SendMessageA(bar, SB_GETRECT, 7, (LPARAM)&part);
+        int red = CountPixels(bar, part, RGB(255, 0, 0)), white = CountPixels(bar, part, RGB(255, 255, 255));
         EXPECT_EQ(c.highlighted, red > 100 && white > 10) << c.score << "/" << c.best;
         EXPECT_STREQ(c.text, k->statusBar->bestScoreText);
     }
@@ -213,12 +201,12 @@ TEST_F(BarsTest, TheBestScoreTurnsWhiteOnRedWhenReachedOrBeaten)
 
 TEST_F(BarsTest, TheScorePanelShowsDigitPicturesRightAligned)
 {
-    struct {
+    const struct {
         int score;
         const char* places;
     } cases[] = {{42, "    42"}, {0, "     0"}, {999999, "999999"}, {1234567, "999999"}};
     HWND panel = k->toolBand->scorePanel;
-    for (auto& c : cases) {
+    for (const auto& c : cases) {
         k->score = c.score;
         k->toolBand->SetScore(c.score);
         HDC dc = GetDC(panel);
@@ -261,52 +249,12 @@ TEST_F(BarsTest, ActionsGreyInTheMenuAndOnTheToolbarTogether)
     Robot(11, 11);
     Key(VK_NUMPAD5);
     EXPECT_EQ("eeeeeeee", ActionStates()) << "an immortal hero never loses his actions";
-}
-
-TEST_F(BarsTest, LabelsTooltipsAndHelpLinesFollowTheLanguage)
-{
-    struct {
-        int command;
-        const char* labels[8];
-        const char* teleportTip;
-        const char* teleportHelp;
-    } cases[] = {
-        {CMD_FRENCH,
-         {"Initialisation", "Options", "T\xe9l\xe9portation", "Sonic", "Reste", "Coucou", "Aide", "Fin"},
-         "&T\xe9l\xe9portation",
-         "Changement al\xe9" "atoire de position"},
-        {CMD_ENGLISH,
-         {"Initialization", "Options", "Teleportation", "Sonic", "Remain", "Hello", "Help", "End"},
-         "&Teleportation",
-         "New random position"},
-    };
-    const int buttons[] = {CMD_NEW_GAME, CMD_OPTIONS, CMD_TELEPORT, CMD_SONIC, CMD_REMAIN, CMD_HELLO, CMD_HELP, CMD_END};
-    for (auto& c : cases) {
-        Language(c.command);
-        for (int b = 0; b < 8; ++b)
-            EXPECT_EQ(c.labels[b], ButtonLabel(buttons[b])) << c.command;
-        EXPECT_EQ(c.teleportTip, Tooltip(CMD_TELEPORT));
-        SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(CMD_TELEPORT, MF_HILITE), 0);
-        EXPECT_EQ(c.teleportHelp, Part(0));
-        SendMessageA(k->mainWindow, WM_EXITMENULOOP, 0, 0);
-        EXPECT_EQ(Part(0), k->texts.GetText(TEXT_DEFAULT_MESSAGE));
-    }
-    RECT button;
-    for (int b : buttons) {
-        SendMessageA(k->toolBand->toolbar, TB_GETRECT, b, (LPARAM)&button);
-        EXPECT_LE(button.right - button.left, 80) << b;
-    }
-}
-
-TEST_F(BarsTest, TheContextMenuOpensOnlyOverTheClientArea)
-{
     POINT inside = {k->hero.x, k->hero.y};
     ClientToScreen(k->mainWindow, &inside);
-    EXPECT_TRUE(OpensAMenu(k->mainWindow, inside));
+    EXPECT_TRUE(OpensAMenu(k->mainWindow, inside)) << "the Action menu over the board";
     RECT window;
     GetWindowRect(k->mainWindow, &window);
-    POINT beside = {window.right + 20, window.top + 5};
-    EXPECT_FALSE(OpensAMenu(k->mainWindow, beside));
+    EXPECT_FALSE(OpensAMenu(k->mainWindow, {window.right + 20, window.top + 5})) << "outside: the system's turn";
 }
 
 TEST_F(BarsTest, MissingControlsAreReportedOnceAndNothingElseHappens)
@@ -328,10 +276,4 @@ TEST_F(BarsTest, MissingControlsAreReportedOnceAndNothingElseHappens)
     EXPECT_EQ(0u, recorder.boxes[1].text.find("Pb creation rebar "));
     EXPECT_EQ(0, band.GetHeight());
     EXPECT_TRUE(!band.rebar && !band.toolbar && !band.scorePanel && !band.normalImages);
-}
-
-TEST_F(BarsTest, AMessageIsShownAsItStands)
-{
-    k->statusBar->SetMessage("100% %s %d");
-    EXPECT_EQ("100% %s %d", Part(0));
 }

@@ -62,13 +62,6 @@ protected:
         ReleaseDC(k->mainWindow, dc);
         return row;
     }
-
-    std::string Label(int command)
-    {
-        char text[64] = "";
-        SendMessageA(k->toolBand->toolbar, TB_GETBUTTONTEXTA, command, (LPARAM)text);
-        return text;
-    }
 };
 
 const char* const BOARD = "[std]\r\nlargeur=47\r\nhauteur=32\r\ntemps_move=0\r\n";
@@ -101,10 +94,10 @@ TEST_F(LanguageTest, ASwitchDuringTheIntroRetextsEverythingAndMovesNoRobot)
     ASSERT_TRUE(k->introActive);
     std::vector<CCell> robots = RobotCells();
     std::vector<COLORREF> englishWelcome = WelcomeRow();
-    SendMessageA(k->mainWindow, WM_COMMAND, CMD_FRENCH, 0);
+    Command(CMD_FRENCH);
     PumpMessages();
     EXPECT_EQ("&Fichier", MenuText(GetMenu(k->mainWindow), 0));
-    EXPECT_EQ("Initialisation", Label(CMD_NEW_GAME));
+    EXPECT_EQ("Initialisation", ButtonLabel(CMD_NEW_GAME));
     EXPECT_EQ("Krelmot", Part(0));
     EXPECT_EQ("Meilleur Score:0", Part(7));
     EXPECT_NE(englishWelcome, WelcomeRow());
@@ -125,7 +118,7 @@ TEST_F(LanguageTest, TheCurrentLanguageChosenAgainChangesNothing)
                             BOARD + "intro=0\r\n";
     Restart(ini);
     std::string menu = MenuTexts(k->mainWindow);
-    SendMessageA(k->mainWindow, WM_COMMAND, CMD_ENGLISH, 0);
+    Command(CMD_ENGLISH);
     EXPECT_EQ(menu, MenuTexts(k->mainWindow));
     EXPECT_FALSE(k->settings.langue.changed);
     DestroyWindow(k->mainWindow);

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "shell/StatusBar.h"
+#include "shell/ToolBand.h"
 #include "shell/sl/ErrorReport.h"
 #include "view/Sound.h"
 
@@ -162,5 +163,12 @@ std::string ShellTest::Part(int part) const
     char text[256] = "";
     if (LOWORD(SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTLENGTHA, part, 0)) < sizeof text)
         SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTA, part, (LPARAM)text);
+    return text;
+}
+
+std::string ShellTest::ButtonLabel(int command) const
+{
+    char text[64] = "";
+    SendMessageA(k->toolBand->toolbar, TB_GETBUTTONTEXTA, command, (LPARAM)text);
     return text;
 }

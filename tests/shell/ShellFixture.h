@@ -62,6 +62,8 @@ protected:
     void PointAt(int x, int y);
     // The text of a status bar part, as the bar holds it.
     std::string Part(int part) const;
+    std::string ButtonLabel(int command) const;
+    void Command(int id) { SendMessageA(k->mainWindow, WM_COMMAND, id, 0); }
 
     CKrelmot* k;
 };
