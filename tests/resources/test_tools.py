@@ -220,6 +220,14 @@ class TextResTest(unittest.TestCase):
                 with self.assertRaises(SystemExit):
                     textres.main(["--out", out, "--rc", "T.rc"] + clash)
 
+    def test_help_lines_fit_the_help_box(self):
+        # Its edit shows some 66 characters of the fixed-pitch font without
+        # scrolling sideways (75 under Wine), scroll bar and margins aside.
+        for name in ("help-en.txt", "help-fr.txt"):
+            with open(os.path.join(ROOT, "resources", "help", name), "rb") as f:
+                lines = textres.crlf_bytes(f.read(), name).split(b"\r\n")
+            self.assertLessEqual(max(len(line) for line in lines), 64, name)
+
 
 if __name__ == "__main__":
     unittest.main()
