@@ -2,6 +2,7 @@
 // CKrelmot operation.
 #include <stdio.h>
 
+#include "dialogs/HelpDialog.h"
 #include "shell/Krelmot.h"
 #include "shell/StatusBar.h"
 #include "shell/ToolBand.h"
@@ -162,6 +163,9 @@ bool CKrelmot::OnCommand(int id)
 {
     switch (id) {
     case CMD_HELP:
+        HideDirectionMarker((HDC)0);
+        OpenHelpDialog(mainWindow);
+        return true;
     case CMD_OPTIONS:
     case CMD_ABOUT:
         HideDirectionMarker((HDC)0);
