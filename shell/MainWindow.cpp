@@ -2,6 +2,7 @@
 // CKrelmot operation.
 #include <stdio.h>
 
+#include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "shell/Krelmot.h"
 #include "shell/StatusBar.h"
@@ -166,8 +167,11 @@ bool CKrelmot::OnCommand(int id)
         HideDirectionMarker((HDC)0);
         OpenHelpDialog(mainWindow);
         return true;
-    case CMD_OPTIONS:
     case CMD_ABOUT:
+        HideDirectionMarker((HDC)0);
+        OpenAboutDialog(mainWindow);
+        return true;
+    case CMD_OPTIONS:
         HideDirectionMarker((HDC)0);
         return true;
     case CMD_TELEPORT:

@@ -1,12 +1,14 @@
-// The help dialog in the real program. A modeless copy, fed its keys the way
-// the modal loop feeds them, shows the procedure at work; the key that opens
-// the modal one is followed by a thread timer that ends it.
+// The help and about dialogs in the real program. Modeless copies, fed their
+// keys the way the modal loop feeds them, show the procedures at work; the
+// commands that open the modal ones are ended from a thread timer.
 #include <windows.h>
 #include <mmsystem.h>
+#include <shellapi.h>
 #include <string.h>
 
 #include <map>
 
+#include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "shell/sl/WindowRoutines.h"
 #include "tests/shell/ShellFixture.h"
@@ -29,13 +31,27 @@ COLORREF Pixel(HWND window, int x, int y)
     return c;
 }
 
-std::vector<std::string> g_sounds;  // the sounds with what the thank-you button showed then
+std::vector<std::string> g_shell, g_sounds;  // the sounds with what the thank-you button showed then
 HWND g_thanks;
+BOOL RecordShell(SHELLEXECUTEINFOA* i)
+{
+    g_shell.push_back(std::string(i->lpVerb) + " " + i->lpFile + (i->lpParameters || i->hwnd ? " +" : ""));
+    return TRUE;
+}
 BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
 {
     g_sounds.push_back(std::to_string((ULONG_PTR)sound) + (flags & SND_ASYNC ? " async " : " sync ") +
                        Text(g_thanks) + (GetUpdateRect(g_thanks, NULL, FALSE) ? " unpainted" : ""));
     return TRUE;
+}
+
+std::string g_painted;  // the link statics, in the order they paint
+WNDPROC g_staticProc;
+LRESULT CALLBACK RecordPaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT)
+        g_painted += GetDlgCtrlID(window) == IDC_ABOUT_WEB ? "W" : "M";
+    return CallWindowProcA(g_staticProc, window, message, wParam, lParam);
 }
 
 std::string g_opened;  // the modal dialog's title, and whether the marker showed
@@ -55,12 +71,14 @@ protected:
     void SetUp()
     {
         ShellTest::SetUp();
+        g_shellExecute = RecordShell;
         g_playSound = RecordSound;
-        g_sounds.clear();
+        g_shell.clear(), g_sounds.clear();
     }
     HWND Open(int id)
     {
-        HWND d = CreateDialogParamA(k->instance, MAKEINTRESOURCEA(id), k->mainWindow, HelpDialogProc, 0);
+        HWND d = CreateDialogParamA(k->instance, MAKEINTRESOURCEA(id), k->mainWindow,
+                                    id == IDD_HELP ? HelpDialogProc : AboutDialogProc, (LPARAM)&about);
         ShowWindow(d, SW_SHOW);
         UpdateWindow(d);
         return d;
@@ -75,20 +93,23 @@ protected:
                 DispatchMessageA(&msg);
         return IsWindowVisible(d);
     }
+    CAboutDialog about;
 };
 
 }
 
-TEST_F(DialogTest, F1OpensTheHelpOverAHiddenMarker)
+TEST_F(DialogTest, F1AndTheAboutCommandOpenTheirDialogsOverAHiddenMarker)
 {
     k->ChangeLanguage(LANG_ENGLISH);
-    Layout(10, 10);
-    MoveMouse(FromHeroCentre(20, 3));
-    ASSERT_TRUE(k->IsDirectionMarkerActive());
-    UINT_PTR timer = SetTimer(NULL, 0, 10, Tick);
-    Key(VK_F1);
-    KillTimer(NULL, timer);
-    EXPECT_EQ("Help", g_opened);
+    for (auto open : {std::make_pair(VK_F1, "Help"), std::make_pair(0, "About ...")}) {
+        Layout(10, 10);
+        MoveMouse(FromHeroCentre(20, 3));
+        ASSERT_TRUE(k->IsDirectionMarkerActive());
+        UINT_PTR timer = SetTimer(NULL, 0, 10, Tick);
+        open.first ? Key(open.first) : (void)SendMessageA(k->mainWindow, WM_COMMAND, CMD_ABOUT, 0);
+        KillTimer(NULL, timer);
+        EXPECT_EQ(open.second, g_opened);
+    }
 }
 
 TEST_F(DialogTest, HelpShowsTheTextOfTheLanguageAndThanksWithTheSoundToItsEndThenCloses)
@@ -117,10 +138,11 @@ TEST_F(DialogTest, HelpShowsTheTextOfTheLanguageAndThanksWithTheSoundToItsEndThe
     }
 }
 
-TEST_F(DialogTest, NeitherEscapeNorEnterClosesTheHelp)
+TEST_F(DialogTest, EscapeDoesNothingEnterClosesTheAboutBoxOnly)
 {
     const struct { int dialog; WPARAM key; bool stays; } cases[] = {
-        {IDD_HELP, VK_ESCAPE, true}, {IDD_HELP, VK_RETURN, true}};
+        {IDD_HELP, VK_ESCAPE, true}, {IDD_HELP, VK_RETURN, true},
+        {IDD_ABOUT, VK_ESCAPE, true}, {IDD_ABOUT, VK_RETURN, false}};
     for (auto& c : cases) {
         HWND d = Open(c.dialog);
         EXPECT_EQ(c.stays, Press(d, c.key)) << c.dialog << " " << c.key;
@@ -160,4 +182,53 @@ TEST_F(DialogTest, GreyGradientsTurnOverWhenPressedAndTheTextIsLightGreyOnBlack)
     EXPECT_EQ(GetStockObject(BLACK_BRUSH), (HGDIOBJ)SendMessageA(d, WM_CTLCOLORSTATIC, (WPARAM)dc, (LPARAM)edit));
     ReleaseDC(edit, dc);
     DestroyWindow(d);
+}
+
+TEST_F(DialogTest, LinksLightUnderThePointerOldOneFirstAndOpenWhenClicked)
+{
+    const struct { int language; const char *texts, *mailCommand; } cases[] = {
+        {LANG_FRENCH,
+         "A propos ...|Site web: https://krelmot.example.org/|Remarques et suggestions: krelmot@example.org",
+         "open mailto:krelmot@example.org?subject=Krelmot%201.0%20FR"},
+        {LANG_ENGLISH, "About ...|Web site: https://krelmot.example.org/|Remarks and suggestions: krelmot@example.org",
+         "open mailto:krelmot@example.org?subject=Krelmot%201.0%20EN"},
+    };
+    for (auto& c : cases) {
+        k->ChangeLanguage(c.language);
+        HWND d = Open(IDD_ABOUT), web = GetDlgItem(d, IDC_ABOUT_WEB), mail = GetDlgItem(d, IDC_ABOUT_MAIL);
+        HWND credits = GetDlgItem(d, IDC_ABOUT_CREDITS);
+        EXPECT_EQ(c.texts, Text(d) + "|" + Text(web) + "|" + Text(mail));
+        RECT room, needed;
+        GetClientRect(credits, &room);
+        needed = room;
+        HDC dc = GetDC(credits);
+        SelectObject(dc, (HFONT)SendMessageA(credits, WM_GETFONT, 0, 0));
+        DrawTextA(dc, Text(credits).c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+        ReleaseDC(credits, dc);
+        EXPECT_LE(needed.bottom, room.bottom) << "the whole credit text shows";
+
+        g_staticProc = (WNDPROC)SetWindowLongPtrA(web, GWLP_WNDPROC, (LONG_PTR)RecordPaint);
+        SetWindowLongPtrA(mail, GWLP_WNDPROC, (LONG_PTR)RecordPaint);
+        // Each move, then a click where the pointer stopped.
+        const struct { HWND under; const char* painted; std::vector<std::string> commands; } moves[] = {
+            {web, "W", {"open https://krelmot.example.org/"}}, {mail, "WM", {c.mailCommand}}, {credits, "M", {}},
+            {d, "", {}}, {mail, "M", {c.mailCommand}}};
+        for (auto& m : moves) {
+            HWND hot = m.under == web || m.under == mail ? m.under : 0;
+            RECT r;
+            GetWindowRect(m.under, &r);
+            POINT p = {r.left + 3, r.top + 3};
+            ScreenToClient(d, &p);
+            g_painted.clear(), g_shell.clear();
+            SendMessageA(d, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+            SendMessageA(d, WM_MOUSEMOVE, 0, MAKELPARAM(p.x + 1, p.y));
+            EXPECT_EQ(m.painted, g_painted) << &m - moves << ": a move on the same link repaints nothing";
+            EXPECT_EQ(hot, about.hot);
+            for (HWND link : {web, mail})
+                EXPECT_EQ(GetSysColor(link == hot ? COLOR_INFOBK : COLOR_BTNFACE), Pixel(link, 2, 2)) << &m - moves;
+            SendMessageA(d, WM_LBUTTONDOWN, 0, MAKELPARAM(p.x, p.y));
+            EXPECT_EQ(m.commands, g_shell) << &m - moves;
+        }
+        DestroyWindow(d);
+    }
 }
