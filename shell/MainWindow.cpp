@@ -2,6 +2,8 @@
 // CKrelmot operation.
 #include <stdio.h>
 
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpDialog.h"
 #include "shell/Krelmot.h"
 #include "shell/StatusBar.h"
 #include "shell/ToolBand.h"
@@ -162,8 +164,14 @@ bool CKrelmot::OnCommand(int id)
 {
     switch (id) {
     case CMD_HELP:
-    case CMD_OPTIONS:
+        HideDirectionMarker((HDC)0);
+        OpenHelpDialog(mainWindow);
+        return true;
     case CMD_ABOUT:
+        HideDirectionMarker((HDC)0);
+        OpenAboutDialog(mainWindow);
+        return true;
+    case CMD_OPTIONS:
         HideDirectionMarker((HDC)0);
         return true;
     case CMD_TELEPORT:

@@ -125,9 +125,9 @@ const CTextPair TEXTS[] = {
     {1080, "Merci Tessarin Software !", "Thank you Tessarin Software !"},
     {1091,
      "Krelmot 1.0, © 2001, écrit par l'équipe Krelmot pour Tessarin Software.\r\n\r\n"
-     "Ce jeu est entièrement gratuit : jouez-y autant qu'il vous plaira ;-)",
+     "Y jouer ne coûte rien ;-)",
      "Krelmot 1.0, © 2001, written by the Krelmot team for Tessarin Software.\r\n\r\n"
-     "This game is entirely free of charge: play it as much as you like ;-)"},
+     "Playing it is free of charge ;-)"},
 
     // Dialog titles, the about and help dialogs, the debug list's columns.
     {103, "Aide", "Help"},

@@ -3,8 +3,9 @@
 
     textres.py --out DIR --rc Texts.rc 257:a.txt 258:b.txt
 
-Each file is kept in the repository with LF endings, so it reads well in a
-diff; Windows code reading the resource expects CR LF after every line, the
+Each file is kept in the repository in UTF-8 with LF endings, so it reads
+well in a diff; the program hands the resource to the ANSI window functions
+as it is, so it is written in Windows-1252 with CR LF after every line, the
 last one included. Each becomes a resource of type 23 (RT_HTML), raw bytes
 that the resource compiler leaves alone.
 """
@@ -18,7 +19,11 @@ class TextError(Exception):
 
 
 def crlf_bytes(data, where="text"):
-    """The text with CR LF after every line; only printable ASCII allowed."""
+    """The UTF-8 text in Windows-1252 with CR LF after every line.
+
+    Control characters are refused, and so is any character that
+    Windows-1252 cannot hold: the program would show it as something else.
+    """
     lines = data.split(b"\n")
     if lines[-1] == b"":
         lines.pop()  # the final newline, or an empty file
@@ -26,11 +31,21 @@ def crlf_bytes(data, where="text"):
     for number, line in enumerate(lines, 1):
         if line.endswith(b"\r"):
             line = line[:-1]
-        for byte in line:
-            if not 0x20 <= byte <= 0x7E:
-                raise TextError("%s:%d: byte 0x%02x is not printable ASCII"
-                                % (where, number, byte))
-        out += line + b"\r\n"
+        try:
+            text = line.decode("utf-8")
+        except UnicodeDecodeError as e:
+            raise TextError("%s:%d: byte 0x%02x is not UTF-8"
+                            % (where, number, line[e.start]))
+        for char in text:
+            if ord(char) < 0x20 or ord(char) == 0x7F:
+                raise TextError("%s:%d: control character U+%04X"
+                                % (where, number, ord(char)))
+            try:
+                out += char.encode("cp1252")
+            except UnicodeEncodeError:
+                raise TextError("%s:%d: %r (U+%04X) has no Windows-1252 code"
+                                % (where, number, char, ord(char)))
+        out += b"\r\n"
     return bytes(out)
 
 

@@ -183,8 +183,16 @@ class TextResTest(unittest.TestCase):
         self.assertEqual(b"x\r\n", textres.crlf_bytes(b"x\r\n"))
         self.assertEqual(b"", textres.crlf_bytes(b""))
 
-    def test_bytes_outside_printable_ascii_are_refused_with_their_line(self):
-        for bad in (b"\t", b"\r", b"\x7f", "\u00e9".encode("utf-8")):
+    def test_utf8_becomes_windows_1252(self):
+        text = "\u00e9t\u00e9 \u00e0 \u00c7a \u0153uvre \u20ac \u2019\n"
+        self.assertEqual(b"\xe9t\xe9 \xe0 \xc7a \x9cuvre \x80 \x92\r\n",
+                         textres.crlf_bytes(text.encode("utf-8")))
+
+    def test_what_windows_1252_cannot_show_is_refused_with_its_line(self):
+        bad_characters = [b"\t", b"\r", b"\x7f", b"\xe9",  # a Windows-1252 byte, not UTF-8
+                          "\u0081".encode("utf-8"), "\u0100".encode("utf-8"),
+                          "\u2192".encode("utf-8"), "\U0001F600".encode("utf-8")]
+        for bad in bad_characters:
             with self.assertRaises(textres.TextError) as caught:
                 textres.crlf_bytes(b"fine\nfi" + bad + b"ne\n", "x.txt")
             self.assertIn("x.txt:2:", str(caught.exception))
@@ -211,6 +219,14 @@ class TextResTest(unittest.TestCase):
             for clash in (["1:" + paths[0], "1:" + paths[1]], ["1:" + paths[0], "2:" + paths[0]]):
                 with self.assertRaises(SystemExit):
                     textres.main(["--out", out, "--rc", "T.rc"] + clash)
+
+    def test_help_lines_fit_the_help_box(self):
+        # Its edit shows some 66 characters of the fixed-pitch font without
+        # scrolling sideways (75 under Wine), scroll bar and margins aside.
+        for name in ("help-en.txt", "help-fr.txt"):
+            with open(os.path.join(ROOT, "resources", "help", name), "rb") as f:
+                lines = textres.crlf_bytes(f.read(), name).split(b"\r\n")
+            self.assertLessEqual(max(len(line) for line in lines), 64, name)
 
 
 if __name__ == "__main__":
