@@ -2,6 +2,7 @@
 // CKrelmot operation.
 #include <stdio.h>
 
+#include "dialogs/OptionsSheet.h"
 #include "shell/Krelmot.h"
 #include "shell/StatusBar.h"
 #include "shell/ToolBand.h"
@@ -162,9 +163,12 @@ bool CKrelmot::OnCommand(int id)
 {
     switch (id) {
     case CMD_HELP:
-    case CMD_OPTIONS:
     case CMD_ABOUT:
         HideDirectionMarker((HDC)0);
+        return true;
+    case CMD_OPTIONS:
+        HideDirectionMarker((HDC)0);
+        ShowOptionsSheet(mainWindow);
         return true;
     case CMD_TELEPORT:
         PlayTurn(ACTION_TELEPORT, DIRECTION_STAY);
