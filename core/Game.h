@@ -62,6 +62,9 @@ public:
     // NO_CELL when the board has no free cell left.
     CCell RandomFreeCell();
     bool AddExplosion(int column, int line);
+    // An explosion outside a turn: it plays on the board at once, and the cell
+    // can explode again afterwards. -1 when the cell holds one already.
+    int ExplodeCell(int column, int line);
 
     // Level set-up.
     int StartLevel(int levelNumber);

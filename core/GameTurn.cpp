@@ -226,6 +226,18 @@ void CGame::PlayAndClearExplosions(CCanvas* canvas)
     explosions.Clear();
 }
 
+// The turn's own clearing of the marks must run here too, or the cell would
+// never explode again.
+int CGame::ExplodeCell(int column, int line)
+{
+    if (!AddExplosion(column, line))
+        return -1;
+    CCanvas* canvas = view.AcquireBoardCanvas();
+    PlayAndClearExplosions(canvas);
+    view.ReleaseBoardCanvas(canvas);
+    return 0;
+}
+
 // The robot must be erased already; returns the handle that followed it.
 int CGame::RemoveRobot(int handle)
 {

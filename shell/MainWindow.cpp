@@ -4,6 +4,7 @@
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
+#include "dialogs/OptionsSheet.h"
 #include "shell/Krelmot.h"
 #include "shell/StatusBar.h"
 #include "shell/ToolBand.h"
@@ -173,6 +174,7 @@ bool CKrelmot::OnCommand(int id)
         return true;
     case CMD_OPTIONS:
         HideDirectionMarker((HDC)0);
+        ShowOptionsSheet(mainWindow);
         return true;
     case CMD_TELEPORT:
         PlayTurn(ACTION_TELEPORT, DIRECTION_STAY);

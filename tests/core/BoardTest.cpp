@@ -54,6 +54,16 @@ TEST(Piece, DrawAndEraseKeepTheFlagTrueToTheScreen)
     EXPECT_TRUE(canvas.Shown().empty());
 }
 
+// The options' explosion Test sets one off between turns.
+TEST_F(GameTest, AnExplosionBetweenTurnsLeavesItsCellFreeToExplodeAgain)
+{
+    Layout(3, 3);
+    EXPECT_EQ(0, game.ExplodeCell(0, 0));
+    EXPECT_EQ(0, game.ExplodeCell(0, 0));
+    EXPECT_EQ(std::vector<std::string>(2, "explosions 0,0"), view.Events("explosions"));
+    EXPECT_TRUE(game.explosions.IsEmpty() && view.canvas.Shown().empty() && view.canvasesHeld == 0);
+}
+
 TEST_F(GameTest, CellsHeldByHeroRobotsAndHeapsButNotExplosions)
 {
     Layout(3, 3);
