@@ -80,12 +80,3 @@ int CPiece::StepToward(int targetColumn, int targetLine, CPoint origin)
     targetY = p.y;
     return 0;
 }
-
-void CPiece::PlaceOn(int newColumn, int newLine, CPoint origin)
-{
-    column = newColumn;
-    line = newLine;
-    CPoint p = PixelFromCell(column, line, origin);
-    x = startX = targetX = p.x;
-    y = startY = targetY = p.y;
-}

@@ -49,9 +49,6 @@ public:
     // One king step toward the target; the image is moved later by the glide.
     int StepToward(int targetColumn, int targetLine, CPoint origin);
 
-    // Puts the piece on a cell with its image at rest there.
-    void PlaceOn(int newColumn, int newLine, CPoint origin);
-
     int column;
     int line;
     int x, y;

@@ -1,9 +1,9 @@
-// A recording stand-in for the window system: it logs what the game asks for,
-// keeps a model of the screen made of exclusive-or'ed images, and plays every
-// animation at once.
+// A recording stand-in for the window system: it logs what the game asks for
+// and every exclusive-or transfer, and plays every animation at once.
 #ifndef KRELMOT_TESTS_CORE_FAKEVIEW_H
 #define KRELMOT_TESTS_CORE_FAKEVIEW_H
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,112 +11,112 @@
 #include "core/Canvas.h"
 #include "core/GameView.h"
 
-struct CScreenImage {
-    int x, y, size, set, index;
-    bool operator<(const CScreenImage& o) const;
-};
+inline std::string Pair(int a, int b) { return std::to_string(a) + "," + std::to_string(b); }
+
+// What an exclusive-or drawing leaves on the screen: whatever was drawn an odd number of times.
+template <class T>
+std::vector<T> Odd(const std::vector<T>& transfers)
+{
+    std::map<T, int> times;
+    for (auto& t : transfers) times[t] ^= 1;
+    std::vector<T> odd;
+    for (auto& t : times) if (t.second) odd.push_back(t.first);
+    return odd;
+}
+
+// x, y, size, image set, image index.
+typedef std::array<int, 5> CScreenImage;
 
 class CRecordingCanvas : public CCanvas {
 public:
-    CRecordingCanvas() : penWidth(0), pensOpen(0), clips(0), log(0), visible(true) {}
-    void XorImage(const CPiece& piece);
-    bool IsRectVisible(int, int, int, int) { return visible; }
-    void BeginXorPen(int width);
-    void XorRectangle(int left, int top, int right, int bottom);
-    void EndXorPen();
-    bool ClipTo(int left, int top, int right, int bottom);
-    void RemoveClip();
+    void XorImage(const CPiece& p) { transfers.push_back({{p.x, p.y, p.size, p.GetImage().set, p.GetImage().index}}); }
+    bool IsRectVisible(int, int, int, int) { return true; }
+    void BeginXorPen(int width) { penWidth = width; ++pensOpen; }
+    void XorRectangle(int l, int t, int r, int b) { outlines.push_back({l, t, r, b, penWidth}); }
+    void EndXorPen() { --pensOpen; }
+    bool ClipTo(int, int, int, int) { ++clips; return true; }
+    void RemoveClip() { --clips; }
 
-    // Images that are on the screen an odd number of times.
-    std::vector<CScreenImage> Shown() const;
-
-    std::map<CScreenImage, int> layers;
-    // Outlines on the screen, by rectangle and pen width, an odd count meaning shown.
-    std::map<std::vector<int>, int> outlines;
-    std::vector<std::vector<int> > outlineLog;
-    int penWidth;
-    int pensOpen;
-    int clips;
-    std::vector<std::string>* log;
-    bool visible;
+    std::vector<CScreenImage> transfers;
+    std::vector<std::vector<int> > outlines;  // rectangle and pen width
+    int penWidth = 0, pensOpen = 0, clips = 0;
 };
 
+// The animations only log themselves: the robots' glide moves every piece to its glide end.
 class CFakeView : public CGameView {
 public:
-    CFakeView();
-
-    CCanvas* AcquireBoardCanvas();
-    void ReleaseBoardCanvas(CCanvas* canvas);
-    uint32_t TickCount()
+    CCanvas* AcquireBoardCanvas() { Log("acquire"); return &canvas; }
+    void ReleaseBoardCanvas(CCanvas*) { Log("release"); }
+    uint32_t TickCount() { return (tick += tickStep) - tickStep; }
+    void InvalidateBoard() { Log("invalidate"); }
+    void GlidePieces(CCanvas* c, CPieceList<CRobot>& robots, CHero* hero, int duration)
     {
-        uint32_t now = tick;
-        tick += tickStep;
-        return now;
+        Log("glide " + std::to_string(duration));
+        for (auto& r : robots) Move(r, c);
+        if (hero) Move(*hero, c);
     }
-    void InvalidateBoard();
-    void GlidePieces(CCanvas* canvas, CPieceList<CRobot>& robots, CHero* hero, int duration);
-    void AnimateTeleport(CCanvas* canvas, CHero& hero);
-    void AnimateSonic(CCanvas* canvas, CHero& hero);
-    void AnimateHello(CCanvas* canvas, const CPiece& piece);
-    int PlayExplosions(CCanvas* canvas, CPieceList<CExplosion>& explosions);
-    bool PlayWave(int resourceId, bool async);
-    void RefusalFeedback();
-    void HideDirectionMarker(CCanvas* canvas);
-    void RefreshDirectionMarker(CCanvas* canvas);
-    void RefreshStatusBar(bool force);
-    void EnableActionCommands(bool enabled);
-    void EnableSonicCommand(bool enabled);
+    void AnimateTeleport(CCanvas*, CHero&) { Log("teleport"); }
+    void AnimateSonic(CCanvas*, CHero&) { Log("sonic"); }
+    void AnimateHello(CCanvas*, const CPiece& piece) { Log("hello " + Pair(piece.x, piece.y)); }
+    int PlayExplosions(CCanvas*, CPieceList<CExplosion>& explosions)
+    {
+        if (explosions.IsEmpty()) return -1;
+        std::string text = "explosions";
+        for (auto& e : explosions) text += " " + Pair(e.column, e.line);
+        explosions.Clear();
+        Log(text);
+        return 0;
+    }
+    bool PlayWave(int id, bool async) { Log("wave " + std::to_string(id) + (async ? "" : " sync")); return true; }
+    void RefusalFeedback() { Log("refused"); }
+    void HideDirectionMarker(CCanvas*) { Log("hide-marker"); }
+    void RefreshDirectionMarker(CCanvas*) { Log("refresh-marker"); }
+    void RefreshStatusBar(bool force) { Log(force ? "status forced" : "status"); }
+    void EnableActionCommands(bool enabled) { Log(enabled ? "actions on" : "actions off"); }
+    void EnableSonicCommand(bool enabled) { Log(enabled ? "sonic on" : "sonic off"); }
 
-    // Events whose text starts with the prefix, in order.
-    std::vector<std::string> Events(const std::string& prefix) const;
-    int Count(const std::string& prefix) const { return (int)Events(prefix).size(); }
-    void Clear() { log.clear(); }
+    void Log(const std::string& event) { log.push_back(event); }
 
     std::vector<std::string> log;
     CRecordingCanvas canvas;
-    bool logDrawing;  // log every exclusive-or transfer too
-    uint32_t tick;
-    uint32_t tickStep;  // how far the clock moves at each reading
-    bool repaintPending;
-    bool actionsEnabled;
-    bool sonicEnabled;
-    int canvasesHeld;
-    CPoint origin;  // grid origin, for the Sonic's snap to the hero's cell
+    uint32_t tick = 1000, tickStep = 0;  // the clock, and how far it moves at each reading
+
+private:
+    static void Move(CPiece& piece, CCanvas* canvas)
+    {
+        if (piece.x == piece.targetX && piece.y == piece.targetY) return;
+        piece.Erase(canvas);
+        piece.x = piece.targetX;
+        piece.y = piece.targetY;
+        piece.Draw(canvas);
+    }
 };
 
-// A game's board as the Windows repaint leaves it: the screen is cleared and
-// every robot, heap and the hero drawn once.
+// Every robot, every heap and the hero, in the order a repaint draws them.
 template <class Game>
-void Repaint(Game& game, CFakeView& view)
+std::vector<CPiece*> Pieces(Game& game)
 {
-    view.canvas.layers.clear();
-    for (auto& r : game.robots)
-        r.drawn = false;
-    for (auto& h : game.heaps)
-        h.drawn = false;
-    game.hero.drawn = false;
-    for (auto& r : game.robots)
-        r.Draw(&view.canvas);
-    for (auto& h : game.heaps)
-        h.Draw(&view.canvas);
-    game.hero.Draw(&view.canvas);
-    view.repaintPending = false;
+    std::vector<CPiece*> pieces;
+    for (auto& r : game.robots) pieces.push_back(&r);
+    for (auto& h : game.heaps) pieces.push_back(&h);
+    pieces.push_back(&game.hero);
+    return pieces;
 }
 
-// What the screen should show: every piece whose drawn flag is set.
-template <class Game>
-std::vector<CScreenImage> ExpectedScreen(Game& game)
+// Whether the canvas shows exactly the pieces whose drawn flag is set, and no outline, pen or clipping.
+inline bool ShowsExactly(const CRecordingCanvas& canvas, const std::vector<CPiece*>& pieces)
 {
     CRecordingCanvas expected;
-    for (auto& r : game.robots)
-        if (r.drawn)
-            expected.XorImage(r);
-    for (auto& h : game.heaps)
-        if (h.drawn)
-            expected.XorImage(h);
-    if (game.hero.drawn)
-        expected.XorImage(game.hero);
-    return expected.Shown();
+    for (CPiece* p : pieces) if (p->drawn) expected.XorImage(*p);
+    return Odd(expected.transfers) == Odd(canvas.transfers) && Odd(canvas.outlines).empty() && !canvas.pensOpen &&
+           !canvas.clips;
+}
+
+// Cell, position, glide start and end, drawn flag, image and size of a piece.
+inline std::string PieceText(const CPiece& p)
+{
+    return Pair(p.column, p.line) + " @" + Pair(p.x, p.y) + " " + Pair(p.startX, p.startY) + ">" +
+           Pair(p.targetX, p.targetY) + (p.drawn ? " d" : " -") + Pair(p.imageIndex, p.size);
 }
 
 #endif

@@ -1,63 +1,40 @@
 #include "tests/core/ReferenceGame.h"
 
-CReferenceGame::CReferenceGame(CSettings& settings_, CGameView& view_)
-    : settings(settings_), view(view_), level(0), score(0), teleportCount(0), sonicUsedCount(0), levelStartTick(0),
-      introActive(false)
-{
-    gridOrigin.x = gridOrigin.y = 0;
-}
+#include <stdlib.h>
 
-bool CReferenceGame::IsCellOccupied(int column, int line) const
-{
-    if (hero.column == column && hero.line == line)
-        return true;
-    for (CPieceList<CRobot>::ConstIterator r = robots.begin(); r != robots.end(); ++r)
-        if (r->column == column && r->line == line)
-            return true;
-    for (CPieceList<CHeap>::ConstIterator h = heaps.begin(); h != heaps.end(); ++h)
-        if (h->column == column && h->line == line)
-            return true;
-    return false;
-}
+#include <vector>
 
-CCell CReferenceGame::RandomCell()
-{
-    CCell cell;
-    cell.column = random.Next() % Columns();
-    cell.line = random.Next() % Lines();
-    return cell;
-}
+#include "tests/core/FakeView.h"
 
+// Draws cells until a free one comes up; none, without a draw, when the board has no free cell.
 CCell CReferenceGame::RandomFreeCell()
 {
-    for (;;) {
-        CCell cell = RandomCell();
-        if (!IsCellOccupied(cell.column, cell.line))
-            return cell;
+    int columns = settings.largeur.Get(), lines = settings.hauteur.Get();
+    std::vector<char> taken(columns > 0 && lines > 0 ? columns * lines : 0, 0);
+    int free = (int)taken.size();
+    for (const CPiece* p : Pieces(*this))
+        if (p->column >= 0 && p->column < columns && p->line >= 0 && p->line < lines &&
+            !taken[p->line * columns + p->column]++)
+            --free;
+    while (free > 0) {
+        CCell cell = {random.Next() % columns, random.Next() % lines};
+        if (!taken[cell.line * columns + cell.column]) return cell;
     }
-}
-
-bool CReferenceGame::AddExplosion(int column, int line)
-{
-    for (CPieceList<CExplosion>::Iterator e = explosions.begin(); e != explosions.end(); ++e)
-        if (e->column == column && e->line == line)
-            return false;
-    explosions.Append(CExplosion(column, line, gridOrigin));
-    return true;
+    return NO_CELL;
 }
 
 int CReferenceGame::StartLevel(int levelNumber)
 {
-    if (levelNumber == 1)
-        StoreScore(0);
-    introActive = false;
-    EnableActions();
+    if (levelNumber == 1) StoreScore(0);
+    introActive = hero.dead = false;
+    view.EnableActionCommands(true);
+    hero.imageIndex = 0;
     SetSonicUsed(0);
     teleportCount = 0;
     level = levelNumber;
-    int cap = (int)((double)(Columns() * Lines()) * 0.9);
-    int wanted = settings.nb_robot_incr.Get() * level + settings.nb_robot_base.Get();
-    PlacePieces(wanted < cap ? wanted : cap);
+    int cap = (int)(settings.largeur.Get() * settings.hauteur.Get() * 0.9);
+    long long wanted = (long long)settings.nb_robot_incr.Get() * level + settings.nb_robot_base.Get();
+    PlacePieces(wanted < cap ? (int)wanted : cap);
     view.RefreshDirectionMarker(0);
     levelStartTick = view.TickCount();
     view.RefreshStatusBar(false);
@@ -69,214 +46,127 @@ int CReferenceGame::PlacePieces(int robotCount)
 {
     robots.Clear();
     heaps.Clear();
-    if (!IsHeroBusy()) {
+    if (!hero.dead && !introActive) {
         CCell cell = RandomFreeCell();
+        cell = cell == NO_CELL ? hero.Cell() : cell;
         hero = CHero(cell.column, cell.line, gridOrigin);
     }
-    for (int i = 0; i < robotCount; ++i) {
-        CCell cell = RandomFreeCell();
+    CCell cell;
+    for (int i = 0; i < robotCount && (cell = RandomFreeCell()) != NO_CELL; ++i)
         robots.Append(CRobot(cell.column, cell.line, gridOrigin));
-    }
     return 0;
 }
 
 int CReferenceGame::PlayTurn(int action, int code)
 {
-    if (MoveHero(action, code) != 0) {
+    bool refused = hero.dead || introActive || action < ACTION_HELLO || action > ACTION_REMAIN || code < 0 ||
+                   code > 8 || (action == ACTION_SONIC && sonicUsedCount > 0);
+    int column = hero.column + code % 3 - 1, line = hero.line + code / 3 - 1;
+    if (!refused) {
+        hero.startX = hero.x;
+        hero.startY = hero.y;
+        refused = code != 4 && (column < 0 || column >= settings.largeur.Get() || line < 0 ||
+                                line >= settings.hauteur.Get());
+    }
+    if (refused) {
         view.RefusalFeedback();
         return -1;
     }
+    hero.targetX = hero.x;
+    hero.targetY = hero.y;
+    if (code != 4) Aim({column, line});
     CCanvas* canvas = view.AcquireBoardCanvas();
     view.HideDirectionMarker(canvas);
-    for (CPieceList<CRobot>::Iterator r = robots.begin(); r != robots.end(); ++r)
-        r->Draw(canvas);
-    for (CPieceList<CHeap>::Iterator h = heaps.begin(); h != heaps.end(); ++h)
-        h->Draw(canvas);
-    hero.Draw(canvas);
-    if (action == ACTION_HELLO) {
-        view.AnimateHello(canvas, hero);
-    } else {
-        if (action == ACTION_TELEPORT)
-            Teleport(canvas);
-        else if (action == ACTION_SONIC)
-            Sonic(canvas);
-        bool ended = MoveRobots(canvas);
-        while (action == ACTION_REMAIN && !ended)
-            ended = MoveRobots(canvas);
+    for (CPiece* p : Pieces(*this)) p->Draw(canvas);
+    if (action == ACTION_HELLO) view.AnimateHello(canvas, hero);
+    if (action == ACTION_TELEPORT) {
+        CCell cell = RandomFreeCell();
+        hero.startX = hero.targetX = hero.x;
+        hero.startY = hero.targetY = hero.y;
+        if (cell != NO_CELL) Aim(cell);
+        view.AnimateTeleport(canvas, hero);
+        Charge(3);
+        ++teleportCount;
     }
+    if (action == ACTION_SONIC) {
+        view.AnimateSonic(canvas, hero);
+        Charge(10);
+        for (int r = robots.First(); r != NO_HANDLE;)
+            r = abs(robots[r].column - hero.column) <= 1 && abs(robots[r].line - hero.line) <= 1
+                    ? Remove(canvas, r, 0, true)
+                    : robots.Next(r);
+        view.PlayExplosions(canvas, explosions);
+        explosions.Clear();
+        SetSonicUsed(sonicUsedCount + 1);
+    }
+    if (action != ACTION_HELLO)
+        while (!MoveRobots(canvas) && action == ACTION_REMAIN) {
+        }
     view.RefreshDirectionMarker(0);
     view.ReleaseBoardCanvas(canvas);
     return 0;
 }
 
-int CReferenceGame::MoveHero(int action, int code)
+// Erases a robot and removes it, for points and leaving an explosion on its
+// cell if asked; the handle that followed it.
+int CReferenceGame::Remove(CCanvas* canvas, int robot, int points, bool explode)
 {
-    if (IsHeroBusy())
-        return -1;
-    if (action == ACTION_MOVE && code == -1)
-        return -1;
-    if (action == ACTION_SONIC && sonicUsedCount > 0)
-        return -1;
-    hero.startX = hero.x;
-    hero.startY = hero.y;
-    if (code == 4) {
-        hero.targetX = hero.x;
-        hero.targetY = hero.y;
-        return 0;
-    }
-    int column = hero.column + code % 3 - 1;
-    int line = hero.line + code / 3 - 1;
-    if (column < 0 || column >= Columns() || line < 0 || line >= Lines())
-        return -1;
-    hero.column = column;
-    hero.line = line;
-    CPoint target = Pixel(column, line);
-    hero.targetX = target.x;
-    hero.targetY = target.y;
-    return 0;
+    StoreScore(score + points);
+    CCell cell = robots[robot].Cell();
+    robots[robot].Erase(canvas);
+    for (auto& e : explosions) explode &= e.Cell() != cell;
+    if (explode) explosions.Append(CExplosion(cell.column, cell.line, gridOrigin));
+    return robots.Remove(robot);
 }
 
 bool CReferenceGame::MoveRobots(CCanvas* canvas)
 {
-    for (CPieceList<CRobot>::Iterator r = robots.begin(); r != robots.end(); ++r)
-        r->StepToward(hero.column, hero.line, gridOrigin);
+    for (auto& r : robots) r.StepToward(hero.column, hero.line, gridOrigin);
     view.GlidePieces(canvas, robots, &hero, settings.temps_move.Get());
-
-    bool ended = false;
-    bool destroyed = false;
-    for (CPieceList<CHeap>::Iterator heap = heaps.begin(); heap != heaps.end(); ++heap) {
-        int r = robots.First();
-        while (r != NO_HANDLE) {
-            if (robots[r].column != heap->column || robots[r].line != heap->line) {
-                r = robots.Next(r);
-                continue;
-            }
-            StoreScore(score + 5);
-            robots[r].Erase(canvas);
-            AddExplosion(robots[r].column, robots[r].line);
-            r = robots.Remove(r);
-            destroyed = true;
-        }
-    }
-    int a = robots.First();
-    while (a != NO_HANDLE) {
-        bool collided = false;
-        int b = robots.First();
-        while (b != NO_HANDLE) {
-            if (b == a || robots[b].column != robots[a].column || robots[b].line != robots[a].line) {
-                b = robots.Next(b);
-                continue;
-            }
-            collided = true;
-            StoreScore(score + 5);
-            robots[b].Erase(canvas);
-            b = robots.Remove(b);
-            destroyed = true;
-        }
-        if (!collided) {
+    int before = robots.Count();
+    for (auto& heap : heaps)
+        for (int r = robots.First(); r != NO_HANDLE;)
+            r = robots[r].Cell() == heap.Cell() ? Remove(canvas, r, 5, true) : robots.Next(r);
+    for (int a = robots.First(); a != NO_HANDLE;) {
+        int others = robots.Count();
+        for (int b = robots.First(); b != NO_HANDLE;)
+            b = b != a && robots[b].Cell() == robots[a].Cell() ? Remove(canvas, b, 5, false) : robots.Next(b);
+        if (robots.Count() == others) {
             a = robots.Next(a);
             continue;
         }
-        int heap = heaps.Append(CHeap(robots[a].column, robots[a].line, gridOrigin));
-        heaps[heap].Draw(canvas);
-        StoreScore(score + 5);
-        robots[a].Erase(canvas);
-        AddExplosion(robots[a].column, robots[a].line);
-        a = robots.Remove(a);
-        destroyed = true;
+        heaps[heaps.Append(CHeap(robots[a].column, robots[a].line, gridOrigin))].Draw(canvas);
+        a = Remove(canvas, a, 5, true);
     }
-    bool hit = false;
+    bool destroyed = robots.Count() < before, hit = false;
     for (int r = robots.First(); r != NO_HANDLE && !hit; r = robots.Next(r))
-        if (robots[r].column == hero.column && robots[r].line == hero.line) {
-            robots[r].Erase(canvas);
-            robots.Remove(r);
-            hit = true;
-        }
+        if ((hit = robots[r].Cell() == hero.Cell())) Remove(canvas, r, 0, false);
     for (int h = heaps.First(); h != NO_HANDLE && !hit; h = heaps.Next(h))
-        if (heaps[h].column == hero.column && heaps[h].line == hero.line) {
+        if ((hit = heaps[h].Cell() == hero.Cell())) {
             heaps[h].Erase(canvas);
             heaps.Remove(h);
-            hit = true;
         }
-    if (!hit && destroyed)
-        view.PlayWave(WAVE_DESTROYED, true);
     if (hit) {
         hero.Erase(canvas);
-        DisableActions(true);
+        if (!settings.immortalite.Get()) {
+            view.PlayWave(202, true);  // death
+            view.EnableActionCommands(false);
+            hero.dead = true;
+            int religion = settings.religion.Get();
+            hero.imageIndex = religion >= 0 && religion <= 3 ? 3 + religion : 7;
+        }
         hero.Draw(canvas);
-        ended = true;
-        if (score > settings.meilleur_score.Get())
-            settings.meilleur_score.Set(score);
+        if (score > settings.meilleur_score.Get()) settings.meilleur_score.Set(score);
+    } else if (destroyed) {
+        view.PlayWave(207, true);  // robots destroyed
     }
     view.PlayExplosions(canvas, explosions);
-    if (robots.IsEmpty() && !IsHeroBusy()) {
-        view.PlayWave(WAVE_LEVEL, true);
-        ++level;
-        StartLevel(level);
-        ended = true;
+    explosions.Clear();
+    bool cleared = robots.IsEmpty() && !hero.dead && !introActive;
+    if (cleared) {
+        view.PlayWave(206, true);  // next level
+        StartLevel(level + 1);
     }
     view.RefreshStatusBar(false);
-    return ended;
-}
-
-void CReferenceGame::Teleport(CCanvas* canvas)
-{
-    CCell cell = RandomFreeCell();
-    hero.startX = hero.x;
-    hero.startY = hero.y;
-    hero.column = cell.column;
-    hero.line = cell.line;
-    CPoint target = Pixel(cell.column, cell.line);
-    hero.targetX = target.x;
-    hero.targetY = target.y;
-    view.AnimateTeleport(canvas, hero);
-    StoreScore(score - 3 < 1 ? 0 : score - 3);
-    ++teleportCount;
-}
-
-void CReferenceGame::Sonic(CCanvas* canvas)
-{
-    view.AnimateSonic(canvas, hero);
-    StoreScore(score - 10 < 1 ? 0 : score - 10);
-    int r = robots.First();
-    while (r != NO_HANDLE) {
-        CRobot& robot = robots[r];
-        if (robot.column - hero.column > 1 || hero.column - robot.column > 1 || robot.line - hero.line > 1 ||
-            hero.line - robot.line > 1) {
-            r = robots.Next(r);
-            continue;
-        }
-        robot.Erase(canvas);
-        AddExplosion(robot.column, robot.line);
-        r = robots.Remove(r);
-    }
-    view.PlayExplosions(canvas, explosions);
-    SetSonicUsed(sonicUsedCount + 1);
-}
-
-void CReferenceGame::StoreScore(int value) { score = settings.immortalite.Get() ? 0 : value; }
-
-void CReferenceGame::DisableActions(bool withSound)
-{
-    if (settings.immortalite.Get())
-        return;
-    if (withSound)
-        view.PlayWave(WAVE_DEATH, true);
-    view.EnableActionCommands(false);
-    hero.dead = true;
-    int religion = settings.religion.Get();
-    hero.imageIndex = religion >= 0 && religion <= 3 ? 3 + religion : 7;
-}
-
-void CReferenceGame::EnableActions()
-{
-    hero.dead = false;
-    view.EnableActionCommands(true);
-    hero.imageIndex = 0;
-}
-
-void CReferenceGame::SetSonicUsed(int count)
-{
-    sonicUsedCount = count;
-    view.EnableSonicCommand(count == 0);
+    return hit || cleared;
 }

@@ -10,44 +10,39 @@
 
 class CReferenceGame {
 public:
-    CReferenceGame(CSettings& settings, CGameView& view);
+    CReferenceGame(CSettings& settings, CGameView& view) : settings(settings), view(view) {}
 
-    bool IsCellOccupied(int column, int line) const;
-    CCell RandomCell();
-    CCell RandomFreeCell();
-    bool AddExplosion(int column, int line);
     int StartLevel(int levelNumber);
     int PlacePieces(int robotCount);
     int PlayTurn(int action, int code);
-    int MoveHero(int action, int code);
-    bool MoveRobots(CCanvas* canvas);
-    void StoreScore(int value);
-    void DisableActions(bool withSound);
-    void EnableActions();
-    void SetSonicUsed(int count);
-    bool IsHeroBusy() const { return hero.dead || introActive; }
 
     CSettings& settings;
     CGameView& view;
     CRandom random;
-    CPoint gridOrigin;
-    int level;
-    int score;
-    int teleportCount;
-    int sonicUsedCount;
-    uint32_t levelStartTick;
-    bool introActive;
+    CPoint gridOrigin = {0, 0};
+    int level = 0, score = 0, teleportCount = 0, sonicUsedCount = 0;
+    uint32_t levelStartTick = 0;
+    bool introActive = false;
     CHero hero;
     CPieceList<CRobot> robots;
     CPieceList<CHeap> heaps;
     CPieceList<CExplosion> explosions;
 
 private:
-    int Columns() const { return settings.largeur.Get(); }
-    int Lines() const { return settings.hauteur.Get(); }
-    CPoint Pixel(int column, int line) const { return PixelFromCell(column, line, gridOrigin); }
-    void Teleport(CCanvas* canvas);
-    void Sonic(CCanvas* canvas);
+    CCell RandomFreeCell();
+    // The hero's cell and the end of his glide.
+    void Aim(CCell cell)
+    {
+        hero.column = cell.column;
+        hero.line = cell.line;
+        hero.targetX = PixelFromCell(cell.column, cell.line, gridOrigin).x;
+        hero.targetY = PixelFromCell(cell.column, cell.line, gridOrigin).y;
+    }
+    bool MoveRobots(CCanvas* canvas);
+    int Remove(CCanvas* canvas, int robot, int points, bool explode);
+    void StoreScore(int value) { score = settings.immortalite.Get() ? 0 : value; }
+    void Charge(int cost) { StoreScore(score - cost < 1 ? 0 : score - cost); }
+    void SetSonicUsed(int count) { sonicUsedCount = count; view.EnableSonicCommand(count == 0); }
 };
 
 #endif

@@ -1,4 +1,9 @@
+// The animations on a recording surface, with a clock that moves one
+// millisecond at each reading: where the figures go, how long each phase
+// lasts from its own start, and that nothing drawn is left behind.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "settings/Settings.h"
 #include "tests/core/FakeView.h"
@@ -10,195 +15,149 @@ class AnimationTest : public ::testing::Test {
 protected:
     AnimationTest() : animator(view, settings)
     {
-        CGridRect grid = {0, 30, 17 * 20 + 1, 30 + 17 * 15 + 1};
-        animator.grid = grid;
-        origin.x = 0;
-        origin.y = 30;
+        animator.grid = {0, 30, 17 * 20 + 1, 30 + 17 * 15 + 1};  // 20 x 15 cells under a 30-pixel band
         view.tickStep = 1;
     }
 
-    // What the canvas shows equals exactly the pieces drawn now.
-    void ExpectOnly(const std::vector<const CPiece*>& pieces)
+    // Runs an animation; the clock readings it took.
+    template <class F>
+    uint32_t Duration(F animation)
     {
-        CRecordingCanvas expected;
-        for (const CPiece* p : pieces)
-            if (p->drawn)
-                expected.XorImage(*p);
-        std::vector<CScreenImage> shown = canvas.Shown(), wanted = expected.Shown();
-        ASSERT_EQ(wanted.size(), shown.size());
-        for (size_t i = 0; i < shown.size(); ++i) {
-            EXPECT_FALSE(shown[i] < wanted[i] || wanted[i] < shown[i]);
-        }
-        for (auto& outline : canvas.outlines)
-            EXPECT_EQ(0, outline.second) << "every outline drawn is removed";
-        EXPECT_EQ(0, canvas.pensOpen);
-        EXPECT_EQ(0, canvas.clips);
+        uint32_t start = view.tick;
+        animation();
+        return view.tick - start;
     }
 
     CSettings settings;
     CFakeView view;
     CRecordingCanvas canvas;
     CAnimator animator;
-    CPoint origin;
+    CPoint origin = {0, 30};
 };
 
 }
 
-TEST_F(AnimationTest, GlideFollowsTheClockAndDrawsOnlyOnChange)
+// A glide of 200 pixels in 200 ms, on a clock that starts at 0 like the animator's.
+TEST_F(AnimationTest, AGlideFollowsTheClockAndDrawsOnlyWhenThePieceMoves)
 {
     view.tickStep = 0;
     CRobot robot(1, 0, origin);
-    robot.startX = 18;
-    robot.targetX = 35;
-    robot.x = 18;
-    robot.startY = robot.targetY = robot.y;
+    robot.StepToward(1, 0, origin);
+    robot.targetX += 200;
     robot.Draw(&canvas);
-    animator.animationTick = 1000;
-    struct {
-        uint32_t at;
-        int x, result;
-    } passes[] = {{1050, 22, 1}, {1055, 22, 1}, {1100, 26, 1}, {1200, 35, 1}, {1300, 35, 0}};
-    size_t transfers = 0;
-    for (auto& pass : passes) {
-        view.tick = pass.at;
-        canvas.log = &view.log;
-        EXPECT_EQ(pass.result, animator.Glide(robot, &canvas, 200));
-        EXPECT_EQ(pass.x, robot.x) << pass.at;
-        transfers = view.log.size();
-        if (pass.at == 1050) {
-            EXPECT_EQ(2u, transfers) << "an erase and a draw";
-        }
-        if (pass.at == 1055) {
-            EXPECT_EQ(2u, transfers) << "nothing changed, nothing drawn";
-        }
+    const int passes[][4] = {{50, 68, 1, 2}, {50, 68, 1, 0}, {150, 168, 1, 2}, {200, 218, 1, 2}, {300, 218, 0, 0}};
+    for (auto& p : passes) {  // clock, x, result, transfers
+        size_t before = canvas.transfers.size();
+        view.tick = p[0];
+        int result = animator.Glide(robot, &canvas, 200);
+        EXPECT_EQ(Pair(p[2], p[1]) + " " + std::to_string(p[3]),
+                  Pair(result, robot.x) + " " + std::to_string(canvas.transfers.size() - before)) << p[0];
     }
-    EXPECT_TRUE(robot.drawn);
 }
 
-TEST_F(AnimationTest, AllPiecesArriveTogetherEvenWithNoTime)
+// With time the pieces pass through the pixels between, without they jump at once.
+TEST_F(AnimationTest, AllPiecesGlideFromTheirStartTogetherEvenWithNoTime)
 {
     for (int duration : {0, 1, 200}) {
         CPieceList<CRobot> robots;
         CHero hero(5, 5, origin);
-        for (int i = 0; i < 4; ++i) {
-            int h = robots.Append(CRobot(i, i, origin));
-            robots[h].StepToward(5, 5, origin);
-            robots[h].Draw(&canvas);
-        }
-        hero.startX = hero.x;
-        hero.startY = hero.y;
-        CPoint to = PixelFromCell(6, 5, origin);
-        hero.targetX = to.x;
-        hero.targetY = to.y;
-        hero.Draw(&canvas);
+        for (int i = 0; i < 4; ++i) robots.Append(CRobot(i, i, origin));
+        std::vector<CPiece*> all = {&hero};
+        for (auto& r : robots) all.push_back(&r);
+        for (CPiece* p : all) { p->StepToward(p == &hero ? 6 : 5, 5, origin); p->Draw(&canvas); }
+        size_t before = canvas.transfers.size();
         animator.GlidePieces(&canvas, robots, &hero, duration);
-        std::vector<const CPiece*> all = {&hero};
-        for (auto& r : robots) {
-            EXPECT_EQ(r.targetX, r.x);
-            EXPECT_EQ(r.targetY, r.y);
-            all.push_back(&r);
-        }
-        EXPECT_EQ(to.x, hero.x);
-        ExpectOnly(all);
-        for (auto& r : robots)
-            r.Erase(&canvas);
-        hero.Erase(&canvas);
+        for (CPiece* p : all) EXPECT_EQ(Pair(p->targetX, p->targetY), Pair(p->x, p->y));
+        EXPECT_EQ(duration == 200, canvas.transfers.size() - before > 2 * all.size()) << duration;
+        EXPECT_TRUE(ShowsExactly(canvas, all));
+        for (CPiece* p : all) p->Erase(&canvas);
     }
 }
 
-TEST_F(AnimationTest, TeleportFlightLastsByDistance)
+// The hero swells to 96 pixels, flies for 0.05 ms a pixel of glide time a cell, and shrinks back to 16.
+TEST_F(AnimationTest, ATeleportSwellsFliesForItsDistanceAndShrinksBack)
 {
-    struct {
-        int cells, move, flight;
-    } cases[] = {{10, 200, 100}, {1, 10, 0}, {3, 200, 30}};
-    for (auto& c : cases) {
-        settings.temps_move.value = c.move;
+    const int cases[][4] = {{10, 200, 100, 100}, {1, 10, 100, 0}, {2, 200, 0, 20}};
+    for (auto& c : cases) {  // cells away, glide and teleport durations, flight
+        settings.temps_move.value = c[1];
+        settings.temps_tele.value = c[2];
         CHero hero(2, 2, origin);
         hero.Draw(&canvas);
-        hero.startX = hero.x;
-        hero.startY = hero.y;
-        CPoint to = PixelFromCell(2 + c.cells, 3, origin);
-        hero.targetX = to.x;
-        hero.targetY = to.y;
-        view.Clear();
+        hero.StepToward(2, 3, origin);
+        hero.targetX += 17 * c[0];
+        size_t first = canvas.transfers.size();
+        view.log.clear();
         animator.AnimateTeleport(&canvas, hero);
-        EXPECT_EQ(c.flight, hero.glideDuration);
-        EXPECT_EQ(to.x, hero.x);
-        EXPECT_EQ(to.y, hero.y);
-        EXPECT_EQ(IMAGE_SIZE, hero.size);
-        EXPECT_EQ(std::vector<std::string>(1, "wave 196"), view.Events("wave"));
-        ExpectOnly({&hero});
+        EXPECT_EQ(Pair(c[3], IMAGE_SIZE), Pair(hero.glideDuration, hero.size));
+        EXPECT_EQ(Pair(hero.targetX, hero.targetY), Pair(hero.x, hero.y));
+        EXPECT_EQ(std::vector<std::string>(1, "wave 196"), view.log);
+        EXPECT_TRUE(ShowsExactly(canvas, {&hero}));
+        // The sizes drawn, every other transfer being an erase: up, the flight, then down.
+        std::vector<int> sizes;
+        for (size_t i = first + 1; i < canvas.transfers.size(); i += 2) sizes.push_back(canvas.transfers[i][2]);
         hero.Erase(&canvas);
+        size_t peak = std::max_element(sizes.begin(), sizes.end()) - sizes.begin();
+        EXPECT_EQ(96, sizes[peak]);
+        EXPECT_TRUE(std::is_sorted(sizes.begin(), sizes.begin() + peak + 1));
+        EXPECT_TRUE(std::is_sorted(sizes.rbegin(), sizes.rend() - peak));
+        // Each phase timed from its own start: 97 sizes up, 100 positions at 96, 80 sizes down.
+        if (c[0] == 10) {
+            EXPECT_EQ("96,101 80", Pair(peak, std::count(sizes.begin(), sizes.end(), 96)) + " " +
+                                      std::to_string(sizes.size() - peak - 101));
+        }
     }
 }
 
-TEST_F(AnimationTest, TeleportSwellsToNinetySixAndBackEvenWithNoTime)
+// The hero, snapped back to his cell, stays; 16 rings, each replacing the
+// one before just over 10 ms later, the widest clamped to the grid.
+TEST_F(AnimationTest, SonicRingsGrowStepByStepInsideTheGrid)
 {
-    for (int tele : {0, 100}) {
-        settings.temps_tele.value = tele;
-        CHero hero(4, 4, origin);
+    settings.temps_sonic.value = 160;
+    const int cases[][6] = {{0, 0, 0, 30, 34, 64}, {19, 14, 307, 252, 341, 286}, {10, 7, 154, 133, 204, 183}};
+    for (auto& c : cases) {  // cell, widest ring
+        CHero hero(c[0], c[1], origin);
+        hero.StepToward(c[0], c[1], origin);
+        std::string rest = PieceText(hero);
+        hero.x += 5;
         hero.Draw(&canvas);
-        hero.startX = hero.targetX = hero.x;
-        hero.startY = hero.targetY = hero.y;
-        canvas.log = &view.log;
-        view.Clear();
-        animator.AnimateTeleport(&canvas, hero);
-        canvas.log = 0;
-        bool reachedMax = false;
-        for (auto& e : view.Events("xor"))
-            reachedMax |= e.find(" 96") == e.size() - 3;
-        EXPECT_TRUE(reachedMax) << tele;
-        ExpectOnly({&hero});
+        canvas.outlines.clear();
+        view.log.clear();
+        EXPECT_EQ(1u + 16 * 12, Duration([&]() { animator.AnimateSonic(&canvas, hero); }));
+        EXPECT_EQ(rest.replace(rest.find(" -"), 2, " d"), PieceText(hero));
+        ASSERT_EQ(32u, canvas.outlines.size());
+        EXPECT_EQ(std::vector<int>({c[2], c[3], c[4], c[5], 3}), canvas.outlines[30]);
+        for (auto& r : canvas.outlines) EXPECT_TRUE(r[0] >= 0 && r[1] >= 30 && r[2] <= 341 && r[3] <= 286 && r[4] == 3);
+        EXPECT_EQ(std::vector<std::string>(1, "wave 200"), view.log);
+        EXPECT_TRUE(ShowsExactly(canvas, {&hero}));
         hero.Erase(&canvas);
     }
 }
 
-TEST_F(AnimationTest, SonicRingsStayInsideTheGridAndVanish)
+// Ten squares out and ten back in, 10 ms apart, each half timed from its start.
+TEST_F(AnimationTest, HelloSquaresWidenAndNarrowAroundThePiece)
 {
-    settings.temps_sonic.value = 32;
-    CHero hero(0, 0, origin);
-    hero.Draw(&canvas);
-    animator.AnimateSonic(&canvas, hero);
-    ASSERT_EQ(32u, canvas.outlineLog.size()) << "16 rings drawn and removed";
-    for (auto& ring : canvas.outlineLog) {
-        EXPECT_EQ(0, ring[0]) << "clamped to the grid's left edge";
-        EXPECT_EQ(30, ring[1]) << "clamped to the grid's top edge";
-        EXPECT_EQ(3, ring[4]);
-    }
-    std::vector<int> last = {0, 30, 1 + 16 + 17, 31 + 16 + 17, 3};
-    EXPECT_EQ(last, canvas.outlineLog.back());
-    EXPECT_EQ(std::vector<std::string>(1, "wave 200"), view.Events("wave"));
-    ExpectOnly({&hero});
-}
-
-TEST_F(AnimationTest, HelloWidensAndNarrowsAroundThePiece)
-{
+    settings.temps_coucou.value = 100;
     CRobot robot(10, 8, origin);
-    animator.AnimateHello(&canvas, robot);
-    ASSERT_EQ(40u, canvas.outlineLog.size());
-    std::vector<int> widest = {robot.x - 43, robot.y - 43, robot.x + 57, robot.y + 57, 5};
-    EXPECT_EQ(widest, canvas.outlineLog[18]);
-    std::vector<int> dot = {robot.x + 7, robot.y + 7, robot.x + 7, robot.y + 7, 5};
-    EXPECT_EQ(dot, canvas.outlineLog.back());
-    ExpectOnly({});
+    EXPECT_EQ(2u * (1 + 10 * 12), Duration([&]() { animator.AnimateHello(&canvas, robot); }));
+    ASSERT_EQ(40u, canvas.outlines.size());
+    EXPECT_EQ(std::vector<int>({robot.x - 43, robot.y - 43, robot.x + 57, robot.y + 57, 5}), canvas.outlines[18]);
+    EXPECT_EQ(std::vector<int>({robot.x + 7, robot.y + 7, robot.x + 7, robot.y + 7, 5}), canvas.outlines[39]);
+    EXPECT_TRUE(ShowsExactly(canvas, {}));
 }
 
+// Ten frames, at least 10 ms apart, of every explosion at once.
 TEST_F(AnimationTest, ExplosionsPlayTheirTenFramesAndEmptyTheList)
 {
     CPieceList<CExplosion> explosions;
     EXPECT_EQ(-1, animator.PlayExplosions(&canvas, explosions));
-    for (int rex : {5, 200}) {
-        settings.temps_rex.value = rex;
-        explosions.Append(CExplosion(3, 3, origin));
-        explosions.Append(CExplosion(4, 3, origin));
-        canvas.log = &view.log;
-        view.Clear();
-        EXPECT_EQ(0, animator.PlayExplosions(&canvas, explosions));
-        canvas.log = 0;
-        EXPECT_TRUE(explosions.IsEmpty());
-        std::vector<std::string> transfers = view.Events("xor 1:");
-        EXPECT_EQ(2u * 2 * 10, transfers.size()) << "each frame drawn and erased, for each explosion";
-        EXPECT_EQ("xor 1:9 69,82 16", transfers.back());
-        ExpectOnly({});
-    }
+    settings.temps_rex.value = 100;
+    explosions.Append(CExplosion(3, 3, origin));
+    explosions.Append(CExplosion(4, 3, origin));
+    EXPECT_EQ(1u + 9 * 11, Duration([&]() { EXPECT_EQ(0, animator.PlayExplosions(&canvas, explosions)); }));
+    EXPECT_TRUE(explosions.IsEmpty());
+    ASSERT_EQ(40u, canvas.transfers.size());
+    EXPECT_EQ((CScreenImage{{52, 82, 16, 1, 0}}), canvas.transfers[0]);
+    EXPECT_EQ((CScreenImage{{52, 82, 16, 1, 9}}), canvas.transfers[35]);
+    EXPECT_EQ((CScreenImage{{69, 82, 16, 1, 9}}), canvas.transfers.back());
+    EXPECT_TRUE(ShowsExactly(canvas, {}));
 }

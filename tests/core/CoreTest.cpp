@@ -1,0 +1,138 @@
+// What the reference model shares with the game (pieces, lists, the
+// generator, the default robot numbers), and what it never does: pieces off
+// the board and boards changing size under them.
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "core/Game.h"
+#include "settings/Settings.h"
+#include "tests/core/FakeView.h"
+
+TEST(Core, RandomIsTheClassicLinearCongruentialGenerator)
+{
+    CRandom random(0);
+    EXPECT_EQ(38, random.Next());
+    random.Seed(1);
+    for (int expected : {41, 18467, 6334, 26500, 19169, 15724}) EXPECT_EQ(expected, random.Next());
+}
+
+TEST(Core, PiecesStepTowardATargetAndKnowTheirNeighbours)
+{
+    CPoint origin = {0, 30};
+    const int steps[][4] = {{5, 9, 5, 6}, {2, 9, 4, 6}, {5, 5, 5, 5}, {9, 1, 6, 4}};  // target, cell after the step
+    for (auto& s : steps) {
+        CRobot robot(5, 5, origin);
+        robot.StepToward(s[0], s[1], origin);
+        // The image stays until the glide moves it.
+        EXPECT_EQ(Pair(s[2], s[3]) + " @86,116 86,116>" + Pair(17 * s[2] + 1, 31 + 17 * s[3]) + " -1,16",
+                  PieceText(robot));
+    }
+    // A piece's cell, a target cell on a 15 x 15 board and its direction code.
+    const int directions[][5] = {{0, 0, -1, 0, -1}, {0, 0, 0, -1, -1}, {0, 0, 0, 0, 4},   {0, 0, 1, 1, 8},
+                                 {14, 14, 15, 14, -1}, {14, 14, 14, 15, -1}, {14, 14, 13, 13, 0}, {5, 5, 6, 4, 2},
+                                 {5, 5, 4, 6, 6},   {5, 5, 6, 5, 5},   {5, 5, 5, 6, 7},   {5, 5, 7, 5, -1},
+                                 {5, 5, 3, 5, -1},  {5, 5, 5, 7, -1},  {5, 5, 5, 3, -1}};
+    for (auto& d : directions)
+        EXPECT_EQ(d[4], CRobot(d[0], d[1], origin).DirectionTo(d[2], d[3], 15, 15)) << Pair(d[2], d[3]);
+}
+
+// The set and index of each piece's picture; drawing and erasing refuse to repeat themselves.
+TEST(Core, PiecesShowTheirPictureAndAreDrawnOrErasedOnlyOnce)
+{
+    CHero hero;
+    CRobot robot;
+    CHeap heap;
+    CExplosion explosion;
+    CDirectionMarker marker;
+    std::string images, results;
+    for (const CPiece* p : std::vector<const CPiece*>{&hero, &robot, &heap, &explosion, &marker})
+        images += " " + Pair(p->GetImage().set, p->GetImage().index);
+    EXPECT_EQ(" 0,0 0,1 0,2 1,0 2,4", images);
+    EXPECT_EQ("-1,-1 @0,0 0,0>0,0 -4,16", PieceText(marker));
+    CRecordingCanvas canvas;
+    for (int (CPiece::*touch)(CCanvas*) : {&CPiece::Erase, &CPiece::Draw, &CPiece::Draw, &CPiece::Erase}) {
+        int result = (robot.*touch)(&canvas);
+        results += std::to_string(result) + "/" + Pair(robot.drawn, Odd(canvas.transfers).size()) + " ";
+    }
+    EXPECT_EQ("-1/0,0 0/1,1 -1/1,1 0/0,0 ", results);  // result, drawn flag, images shown
+}
+
+// Handles stay with their pieces; freed ones are reused, last freed first.
+TEST(Core, PieceListsKeepTheirOrderAndReuseHandles)
+{
+    CPieceList<CRobot> list;
+    auto append = [&](int column) { return list.Append(CRobot(column, 0, CPoint())); };
+    auto order = [&]() {
+        std::string s = Pair(list.Count(), list.First()) + ":";
+        for (auto& r : list) s += std::to_string(r.column);
+        return s;
+    };
+    // Braced lists run in order: appends, removals (giving the handle that followed) and appends again.
+    EXPECT_EQ(std::vector<int>({0, 1, 2, 3, 2, NO_HANDLE, 3, 1}), std::vector<int>({append(0), append(1), append(2),
+                                       append(3), list.Remove(1), list.Remove(3), append(7), append(8)}));
+    EXPECT_EQ("4,0:0278", order());
+    EXPECT_EQ(std::vector<int>({3, 1, 1, 0}),
+              std::vector<int>({list.Remove(2), list.Remove(3), list.Remove(0), append(9)}));
+    EXPECT_EQ("2,1:89", order());
+    EXPECT_EQ(4, list.HandleLimit());
+    EXPECT_TRUE(!list.Contains(-1) && !list.Contains(2) && !list.Contains(4) && list.Contains(0) && list.Contains(1));
+    list.Clear();
+    EXPECT_TRUE(list.IsEmpty() && list.HandleLimit() == 0);
+}
+
+TEST(Core, DefaultRobotNumbersGrowWithTheBoardFromOneAndOne)
+{
+    std::string counts;
+    for (CCell size : std::vector<CCell>{{10, 10}, {15, 15}, {20, 20}, {110, 80}}) {
+        CRobotCounts c = DefaultRobotCounts(size.column, size.line);
+        counts += " " + Pair(c.base, c.added);
+    }
+    EXPECT_EQ(" 1,1 1,1 2,1 44,22", counts);
+}
+
+// Cells just off the board hold nothing, even where the index would wrap onto
+// a piece; a change of size re-indexes whatever stands on the new board.
+TEST(Core, BoardEdgesAndSizeChanges)
+{
+    CSettings settings;
+    CFakeView view;
+    CGame game(settings, view);
+    settings.largeur.value = 3;
+    settings.hauteur.value = 2;
+    settings.nb_robot_base.value = settings.nb_robot_incr.value = 0;
+    game.StartLevel(1);
+    game.SetHeroCell(0, 0);
+    game.hero = CHero(0, 0, game.gridOrigin);
+    game.AppendRobot(2, 0);
+    game.AppendHeap(0, 1);
+    for (CCell cell : std::vector<CCell>{{-1, 0}, {3, 0}, {-1, 1}, {0, -1}, {2, -1}, {0, 2}})
+        EXPECT_FALSE(game.IsCellOccupied(cell.column, cell.line)) << Pair(cell.column, cell.line);
+    EXPECT_TRUE(game.IsCellOccupied(2, 0) && game.IsCellOccupied(0, 1) && !game.IsCellOccupied(1, 1));
+    EXPECT_TRUE(game.AddExplosion(1, 1) && game.AddExplosion(-1, 0) && game.AddExplosion(3, 0));
+    EXPECT_FALSE(game.AddExplosion(-1, 0)) << "one explosion a cell, off the board too";
+    EXPECT_FALSE(game.IsCellOccupied(1, 1)) << "an explosion holds no cell";
+    settings.largeur.value = 1;
+    EXPECT_FALSE(game.IsCellOccupied(2, 0));
+    EXPECT_EQ(NO_CELL, game.RandomFreeCell()) << "the hero and the heap fill a 1 x 2 board";
+    EXPECT_FALSE(game.AddExplosion(1, 1));
+    settings.largeur.value = 4;
+    settings.hauteur.value = 3;
+    EXPECT_FALSE(game.AddExplosion(1, 1));
+    for (int free = 9; free > 0; --free) {
+        CCell cell = game.RandomFreeCell();
+        ASSERT_FALSE(cell == NO_CELL || game.IsCellOccupied(cell.column, cell.line)) << free;
+        game.AppendRobot(cell.column, cell.line);
+    }
+    EXPECT_EQ(NO_CELL, game.RandomFreeCell());
+    EXPECT_EQ(-1, game.MoveHero(ACTION_MOVE, 9));
+    EXPECT_EQ(0, game.PlayTurn(ACTION_MOVE, 5));  // onto a robot, and no other action
+    EXPECT_EQ(Pair(1, 0), Pair(game.hero.column, game.teleportCount));
+    EXPECT_EQ(-1, game.MoveHero(ACTION_MOVE, 4)) << "the hero is dead";
+    settings.largeur.value = 0;
+    EXPECT_EQ(NO_CELL, game.RandomCell());
+    // Set off between turns, as the options' Test does, an explosion leaves its cell free to explode again.
+    settings.largeur.value = 4;
+    view.log.clear();
+    EXPECT_TRUE(game.ExplodeCell(0, 0) == 0 && game.ExplodeCell(0, 0) == 0 && game.explosions.IsEmpty());
+    EXPECT_EQ(2, std::count(view.log.begin(), view.log.end(), "explosions 0,0"));
+}
