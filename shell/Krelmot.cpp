@@ -19,7 +19,7 @@ std::string g_iniFolderOverride;
 CKrelmot::CKrelmot()
     : CGame(ownSettings, *this), instance(0), mainWindow(0), mainWindowStyle(MAIN_WINDOW_STYLE), frameWidth(0),
       frameHeight(0), bandHeight(0), statusBarHeight(0), pointerTracking(false), resizePending(false),
-      pendingColumns(0), pendingLines(0), statusBar(0), toolBand(0), painter(*this, images, gridRect), animator(*this, settings),
+      pendingColumns(0), pendingLines(0), statusBar(0), toolBand(0), painter(*this, images, gridRect), animator(*this, settings, gridOrigin),
       store(SystemProfile())
 {
     SetRectEmpty(&gridRect);

@@ -12,8 +12,6 @@ void CKrelmot::SetGridRect(int columns, int lines)
     gridRect.bottom = bandHeight + CELL_PITCH * lines + 1;
     gridOrigin.x = gridRect.left;
     gridOrigin.y = gridRect.top;
-    CGridRect grid = {gridRect.left, gridRect.top, gridRect.right, gridRect.bottom};
-    animator.grid = grid;
 }
 
 void CKrelmot::FitWindowToGrid()

@@ -16,9 +16,16 @@ int Along(int start, int target, uint32_t elapsed, int duration)
 
 }
 
-CAnimator::CAnimator(CGameView& view_, const CSettings& settings_) : view(view_), settings(settings_), animationTick(0)
+CAnimator::CAnimator(CGameView& view_, const CSettings& settings_, const CPoint& origin_)
+    : view(view_), settings(settings_), origin(origin_), animationTick(0)
 {
-    grid.left = grid.top = grid.right = grid.bottom = 0;
+}
+
+CGridRect CAnimator::Grid() const
+{
+    CGridRect grid = {origin.x, origin.y, origin.x + CELL_PITCH * settings.largeur.Get() + 1,
+                      origin.y + CELL_PITCH * settings.hauteur.Get() + 1};
+    return grid;
 }
 
 uint32_t CAnimator::Now() { return view.TickCount(); }
@@ -80,6 +87,7 @@ void CAnimator::AnimateTeleport(CCanvas* canvas, CHero& hero)
 {
     const int maxSize = BOUNDS.teleportMaxSize;
     int tele = settings.temps_tele.Get();
+    CGridRect grid = Grid();
     bool clipped = canvas->ClipTo(grid.left, grid.top, grid.right, grid.bottom);
     view.PlayWave(WAVE_TELEPORT, true);
 
@@ -128,6 +136,7 @@ void CAnimator::AnimateTeleport(CCanvas* canvas, CHero& hero)
 
 CGridRect CAnimator::Clamp(CGridRect r) const
 {
+    CGridRect grid = Grid();
     if (r.left <= grid.left)
         r.left = grid.left;
     if (r.top <= grid.top)
@@ -171,7 +180,7 @@ void CAnimator::StepRings(CCanvas* canvas, CPoint at, int interval, int first, i
 void CAnimator::AnimateSonic(CCanvas* canvas, CHero& hero)
 {
     int interval = settings.temps_sonic.Get() / 16;
-    CPoint p = PixelFromCell(hero.column, hero.line, CPoint{grid.left, grid.top});
+    CPoint p = PixelFromCell(hero.column, hero.line, origin);
     if (p.x != hero.x || p.y != hero.y) {
         hero.Erase(canvas);
         hero.x = p.x;

@@ -21,7 +21,9 @@ struct CGridRect {
 
 class CAnimator {
 public:
-    CAnimator(CGameView& view, const CSettings& settings);
+    // origin is the game's own grid origin, read at every animation, so that
+    // the grid has one place whatever stands above it.
+    CAnimator(CGameView& view, const CSettings& settings, const CPoint& origin);
 
     // One step of one piece's glide: 1 while it has not reached its glide end.
     int Glide(CPiece& piece, CCanvas* canvas, int duration);
@@ -38,9 +40,12 @@ public:
 
     uint32_t Elapsed() { return Now() - animationTick; }
 
+    // The board's rectangle: the origin and the size in the settings.
+    CGridRect Grid() const;
+
     CGameView& view;
     const CSettings& settings;
-    CGridRect grid;
+    const CPoint& origin;
     uint32_t animationTick;
 
 private:

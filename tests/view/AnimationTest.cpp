@@ -13,9 +13,10 @@ namespace {
 
 class AnimationTest : public ::testing::Test {
 protected:
-    AnimationTest() : animator(view, settings)
+    AnimationTest() : animator(view, settings, origin)
     {
-        animator.grid = {0, 30, 17 * 20 + 1, 30 + 17 * 15 + 1};  // 20 x 15 cells under a 30-pixel band
+        settings.largeur.value = 20;  // 20 x 15 cells under a 30-pixel band
+        settings.hauteur.value = 15;
         view.tickStep = 1;
     }
 
@@ -31,8 +32,8 @@ protected:
     CSettings settings;
     CFakeView view;
     CRecordingCanvas canvas;
-    CAnimator animator;
     CPoint origin = {0, 30};
+    CAnimator animator;
 };
 
 }
