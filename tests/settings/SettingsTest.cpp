@@ -277,9 +277,8 @@ TEST_P(SettingsTest, AnUnknownGroupIsReportedAndReadsNothing)
     WriteFile(ini, "[gen]\r\nmeilleur_score=5\r\n");
     EXPECT_EQ(-1, store.LoadSettings(settings, 2, facts));
     EXPECT_EQ(-1, store.LoadSettings(settings, -1, facts));
-    ASSERT_EQ(2u, recorder.boxes.size());
-    EXPECT_EQ("CKrelmot init partie 2 non geree", recorder.boxes[0].text);
-    EXPECT_EQ("CKrelmot init partie -1 non geree", recorder.boxes[1].text);
+    EXPECT_EQ(std::vector<std::string>({"CKrelmot init partie 2 non geree", "CKrelmot init partie -1 non geree"}),
+              recorder.Texts());
     EXPECT_EQ(Describe(CSettings()), Describe(settings));
     EXPECT_TRUE(settings.meilleur_score.key.empty());
     EXPECT_EQ("[gen]\r\nmeilleur_score=5\r\n[profile]\r\nversion=1\r\n", ReadFile(ini)) << "the version check ran";
