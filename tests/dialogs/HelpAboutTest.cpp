@@ -1,7 +1,11 @@
 // The help and about dialogs in the real program, modeless, fed keys as the modal loop feeds them.
 #include <windows.h>
+#include <string.h>
 #include <mmsystem.h>
 #include <shellapi.h>
+#include <commctrl.h>
+
+#include <functional>
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
@@ -57,9 +61,42 @@ bool Press(HWND d, WPARAM key)  // as the modal loop hands a key over; false onc
     return IsWindowVisible(d);
 }
 
+// The modal dialogs the commands open are ended from a thread timer, their titles kept.
+std::string g_opened;
+BOOL CALLBACK EndShownDialog(HWND d, LPARAM)
+{
+    char name[16];
+    if (!IsWindowVisible(d) || !GetClassNameA(d, name, sizeof name) || strcmp(name, "#32770") != 0)
+        return TRUE;
+    g_opened += Text(d) + (g_krelmot->IsDirectionMarkerActive() ? " over the marker|" : "|");
+    if (FindWindowExA(d, NULL, "SysTabControl32", NULL))
+        SendMessageA(d, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    else
+        EndDialog(d, 0);
+    return FALSE;
+}
+void CALLBACK EndDialogSoon(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), EndShownDialog, 0); }
+
 }
 
 using DialogTest = ShellTest;
+
+TEST_F(DialogTest, TheirKeysAndCommandsOpenTheDialogsOverAHiddenMarker)
+{
+    k->ChangeLanguage(LANG_ENGLISH);
+    const std::vector<std::function<void()>> openings = {[this] { Key(VK_F1); }, [this] { Command(CMD_HELP); },
+                                                         [this] { Command(CMD_ABOUT); }, [this] { Key('O'); },
+                                                         [this] { Command(CMD_OPTIONS); }};
+    for (auto open : openings) {
+        Layout(10, 10);
+        MoveMouse(FromHeroCentre(20, 3));
+        ASSERT_TRUE(k->IsDirectionMarkerActive());
+        UINT_PTR timer = SetTimer(NULL, 0, 10, EndDialogSoon);
+        open();
+        KillTimer(NULL, timer);
+    }
+    EXPECT_EQ("Help|Help|About ...|Options|Options|", g_opened);
+}
 
 // Only the thank-you button closes the help, its answer painted before the sound holds the thread.
 // In the about box a link lights under the pointer, a click opens it, and Enter closes.

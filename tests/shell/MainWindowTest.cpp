@@ -39,7 +39,7 @@ TEST_F(ShellTest, EveryKeyCommandAndClickDoesItsOwnThing)
         {{Press('R'), Menu(CMD_REMAIN)}, "dead, no robot, no marker, sound 202, greyed TSHR"},
         {{Press(VK_SPACE), Press('C'), Press('H'), Menu(CMD_HELLO)}, "sound 201"},
         {{Press('I'), Press(VK_F9), Menu(CMD_NEW_GAME)}, "far, no robot, score 0"},
-        {{Press('O'), Menu(CMD_OPTIONS), Press(VK_F1), Menu(CMD_HELP), Menu(CMD_ABOUT), LEAVE}, "no marker"},
+        {{LEAVE}, "no marker"},  // the dialogs' keys have their own test: they open modal windows
         {{Press(VK_F2)}, "Souris: 12/10 208/%d"}, {{Press(VK_F3)}, "Direction: 11/10"},
         {{Press(VK_F4)}, "Hero: 10/10 171/%d"}, {{Press(CONTROL_SHIFT | 'P')}, "+2+0"},
         {{Press(VK_ESCAPE), Press('F'), Press('Q'), Menu(CMD_END), MIDDLE_CLICK}, "closed"},
