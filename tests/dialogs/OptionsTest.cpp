@@ -60,6 +60,14 @@ std::string Text(HWND window)
     return std::string(text, GetWindowTextA(window, text, sizeof text));
 }
 
+std::vector<std::string> Texts(const CMessageRecorder& recorder)
+{
+    std::vector<std::string> texts;
+    for (const CRecordedBox& box : recorder.boxes)
+        texts.push_back(box.text);
+    return texts;
+}
+
 }
 
 class OptionsTest : public ShellTest {
@@ -193,7 +201,7 @@ TEST_F(OptionsTest, PagesSpeakTheCurrentLanguage)
         CMessageRecorder boxes;
         Type(advanced, IDC_WIDTH, "");
         Page(0);
-        EXPECT_EQ(std::vector<std::string>(1, c.widthMessage), boxes.Texts());
+        EXPECT_EQ(std::vector<std::string>(1, c.widthMessage), Texts(boxes));
         Close();
     }
 }
@@ -231,7 +239,7 @@ TEST_F(OptionsTest, LeavingTheAvancedPageChecksTheValuesInOrder)
         std::vector<int> before = Snapshot();
         CMessageRecorder boxes;
         bool kept = Page(0) == page;
-        EXPECT_EQ(std::vector<std::string>(c.message ? 1 : 0, c.message ? c.message : ""), boxes.Texts()) << c.values;
+        EXPECT_EQ(std::vector<std::string>(c.message ? 1 : 0, c.message ? c.message : ""), Texts(boxes)) << c.values;
         EXPECT_EQ(c.message != 0, kept) << c.values;
         if (c.message) {
             EXPECT_EQ(page, boxes.boxes[0].owner);
