@@ -185,7 +185,7 @@ TEST_F(OptionsTest, PagesSpeakTheCurrentLanguage)
     for (auto& c : cases) {
         k->ChangeLanguage(c.language);
         Open();
-        HWND base = Page(0), advanced = Page(1);
+        HWND base = Page(0), debugBase = Page(2), advanced = Page(1);
         char title[64] = "";
         TCITEMA tab = {TCIF_TEXT, 0, 0, title, sizeof title, 0, 0};
         SendMessageA(PropSheet_GetTabControl(sheet), TCM_GETITEMA, 1, (LPARAM)&tab);
@@ -193,7 +193,7 @@ TEST_F(OptionsTest, PagesSpeakTheCurrentLanguage)
         EXPECT_EQ(c.noIntro, Item(base, IDC_INTRO));
         EXPECT_EQ(6, SendDlgItemMessageA(base, IDC_INTRO, CB_GETCOUNT, 0, 0));
         // Every control with a text of its own shows it in the language.
-        for (HWND page : {base, advanced})
+        for (HWND page : {base, advanced, debugBase})
             for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                 const char* own = k->texts.GetText(GetDlgCtrlID(child));
                 EXPECT_EQ(own ? own : Text(child), Text(child)) << "re-texted: " << GetDlgCtrlID(child);
