@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "dialogs/DebugPages.h"
 #include "resources/ResourceIds.h"
 #include "shell/Krelmot.h"
 
@@ -10,6 +11,8 @@ namespace {
 const int TEXT_SHEET_CAPTION = 32812;
 const int TEXT_BASE_TITLE = 32806;
 const int TEXT_ADVANCED_TITLE = 32809;
+const int TEXT_DEBUG_BASE_TITLE = 32810;
+const int TEXT_DEBUG_ADVANCED_TITLE = 32811;
 
 struct CPageKind {
     int templateId;
@@ -21,6 +24,8 @@ struct CPageKind {
 const CPageKind PAGES[] = {
     {IDD_OPTIONS_BASE, TEXT_BASE_TITLE, BasePageProc},
     {IDD_OPTIONS_ADVANCED, TEXT_ADVANCED_TITLE, AdvancedPageProc},
+    {IDD_OPTIONS_DEBUG_BASE, TEXT_DEBUG_BASE_TITLE, DebugBasePageProc},
+    {IDD_OPTIONS_DEBUG_ADVANCED, TEXT_DEBUG_ADVANCED_TITLE, DebugAdvancedPageProc},
 };
 const int PAGE_COUNT = sizeof PAGES / sizeof PAGES[0];
 

@@ -10,7 +10,9 @@
 /* The options sheet's pages and their controls; a control's id is also the
    id of its text in the string table. */
 #define IDD_OPTIONS_BASE 129
+#define IDD_OPTIONS_DEBUG_BASE 130
 #define IDD_OPTIONS_ADVANCED 131
+#define IDD_OPTIONS_DEBUG_ADVANCED 132
 
 #define IDC_SOUND 1064
 #define IDC_INTRO 1072
@@ -60,6 +62,18 @@
 #define IDC_REX 1066
 #define IDC_REX_SPIN 1014
 #define IDC_REX_TEST 1061
+
+#define IDC_GRID 1012
+#define IDC_IMMORTAL 1013
+#define IDC_INI_GROUP 1069
+#define IDC_INI_PATH 1032
+#define IDC_WAVE_LABEL 1074
+#define IDC_WAVES 1073
+#define IDC_BITMAP_LABEL 1075
+#define IDC_BITMAPS 1015
+#define IDC_BITMAP_PREVIEW 1026
+
+#define IDC_PIECES 1036
 
 /* Toolbar strips (eight 32 x 32 buttons each) and the about box's picture. */
 #define IDB_TOOLBAR_HOT 181

@@ -126,12 +126,12 @@ TEST_F(OptionsTest, PagesSpeakTheCurrentLanguage)
         {LANG_FRENCH, "Avance|Pas d'intro"}, {LANG_ENGLISH, "Avanced|No intro"}};
     for (auto& c : cases) {
         k->ChangeLanguage(c.language);
-        HWND base = Open(0), advanced = Page(1);
+        HWND base = Open(0), advanced = Page(1), debugBase = Page(2);
         char title[64] = "";
         TCITEMA tab = {TCIF_TEXT, 0, 0, title, sizeof title, 0, 0};
         SendMessageA(PropSheet_GetTabControl(sheet), TCM_GETITEMA, 1, (LPARAM)&tab);
         EXPECT_EQ(c.titleAndIntro, title + ("|" + Item(base, IDC_INTRO)));
-        for (HWND page : {base, advanced})  // every control with a text of its own shows it
+        for (HWND page : {base, advanced, debugBase})  // every control with a text of its own shows it
             for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
                 const char* own = k->texts.GetText(GetDlgCtrlID(child));
                 EXPECT_EQ(own ? own : Text(child), Text(child)) << "re-texted: " << GetDlgCtrlID(child);
