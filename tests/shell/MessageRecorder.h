@@ -29,6 +29,14 @@ struct CMessageRecorder {
         return IDOK;
     }
 
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const CRecordedBox& box : boxes)
+            texts.push_back(box.text);
+        return texts;
+    }
+
     std::vector<CRecordedBox> boxes;
     MessageBoxFunction previous;
     std::vector<CRecordedBox>* outer;
