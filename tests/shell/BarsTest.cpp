@@ -78,7 +78,8 @@ TEST_F(BarsTest, PartsLabelsTooltipsAndHelpLinesFollowTheLanguage)
         EXPECT_EQ(c.teleportTip, Tooltip(CMD_TELEPORT));
         SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(CMD_TELEPORT, MF_HILITE), 0);
         EXPECT_EQ(c.teleportHelp, Part(0));
-        SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(1, MF_POPUP), 0);
+        // A sub-menu title gives its position, here one whose help number holds a text.
+        SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(5, MF_POPUP), 0);
         EXPECT_EQ(c.parts[0], Part(0)) << "no help for a sub-menu title";
         SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(CMD_TELEPORT, MF_HILITE), 0);
         SendMessageA(k->mainWindow, WM_EXITMENULOOP, 0, 0);
