@@ -1,5 +1,5 @@
-// The status bar, the toolbar band with its score panel, and the menus'
-// greying and help lines, on the real window.
+// The status bar, the toolbar band with its score panel, and the menus' help
+// lines, on the real window.
 #include "shell/StatusBar.h"
 #include "shell/ToolBand.h"
 #include "tests/shell/MessageRecorder.h"
@@ -7,7 +7,6 @@
 
 namespace {
 
-const int ACTION_IDS[] = {CMD_TELEPORT, CMD_SONIC, CMD_HELLO, CMD_REMAIN};
 const int BUTTONS[] = {CMD_NEW_GAME, CMD_OPTIONS, CMD_TELEPORT, CMD_SONIC, CMD_REMAIN, CMD_HELLO, CMD_HELP, CMD_END};
 
 class BarsTest : public ShellTest {
@@ -17,18 +16,6 @@ protected:
         std::vector<int> rights(STATUS_PART_COUNT);
         SendMessageA(k->statusBar->GetHandle(), SB_GETPARTS, STATUS_PART_COUNT, (LPARAM)rights.data());
         return rights;
-    }
-
-    // For each action: menu item enabled or greyed, toolbar button enabled or disabled.
-    std::string ActionStates()
-    {
-        std::string states;
-        HMENU actions = GetSubMenu(GetMenu(k->mainWindow), 1);
-        for (int id : ACTION_IDS) {
-            states += (GetMenuState(actions, id, MF_BYCOMMAND) & MF_GRAYED) ? "g" : "e";
-            states += SendMessageA(k->toolBand->toolbar, TB_ISBUTTONENABLED, id, 0) ? "e" : "d";
-        }
-        return states;
     }
 
     std::string Tooltip(int command)
@@ -53,27 +40,6 @@ protected:
     }
 };
 
-// A menu opened by a message shows while the message is handled; a thread
-// timer sees it and closes it, so the test never waits on it.
-bool g_menuSeen;
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND menu = FindWindowA("#32768", NULL);
-    if (menu && IsWindowVisible(menu)) {
-        g_menuSeen = true;
-        EndMenu();
-    }
-}
-
-bool OpensAMenu(HWND window, POINT screen)
-{
-    g_menuSeen = false;
-    UINT_PTR timer = SetTimer(NULL, 0, 50, CloseMenu);
-    SendMessageA(window, WM_CONTEXTMENU, (WPARAM)window, MAKELPARAM(screen.x, screen.y));
-    KillTimer(NULL, timer);
-    return g_menuSeen;
-}
-
 }
 
 TEST_F(BarsTest, PartsLabelsTooltipsAndHelpLinesFollowTheLanguage)
@@ -86,10 +52,9 @@ TEST_F(BarsTest, PartsLabelsTooltipsAndHelpLinesFollowTheLanguage)
     Key('S');
     const struct {
         int command;
-        const char* parts[STATUS_PART_COUNT];  // robots and heaps filled in
+        const char* parts[STATUS_PART_COUNT];  // robots and heaps filled in, the clock tested below
         const char* labels[8];
-        const char* teleportTip;
-        const char* teleportHelp;
+        const char *teleportTip, *teleportHelp;
     } cases[] = {
         {CMD_ENGLISH,
          {"Krelmot ", 0, "Level:1", "Sonic:1", "Tele:1", "", "", "Best Score:0"},
@@ -107,13 +72,16 @@ TEST_F(BarsTest, PartsLabelsTooltipsAndHelpLinesFollowTheLanguage)
         Command(c.command);
         std::string robots = std::to_string(k->robots.Count()), heaps = std::to_string(k->heaps.Count());
         for (int p = 0; p < STATUS_PART_COUNT; ++p)
-            EXPECT_EQ(p == 5 ? robots : p == 6 ? heaps : c.parts[p] ? c.parts[p] : Part(p), Part(p))
-                << "part " << p << ", " << c.command;  // the clock has a test of its own
+            EXPECT_EQ(p == 5 ? robots : p == 6 ? heaps : c.parts[p] ? c.parts[p] : Part(p), Part(p)) << p;
         for (int b = 0; b < 8; ++b)
             EXPECT_EQ(c.labels[b], ButtonLabel(BUTTONS[b])) << c.command;
         EXPECT_EQ(c.teleportTip, Tooltip(CMD_TELEPORT));
         SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(CMD_TELEPORT, MF_HILITE), 0);
         EXPECT_EQ(c.teleportHelp, Part(0));
+        // A sub-menu title gives its position, here one whose help number holds a text.
+        SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(5, MF_POPUP), 0);
+        EXPECT_EQ(c.parts[0], Part(0)) << "no help for a sub-menu title";
+        SendMessageA(k->mainWindow, WM_MENUSELECT, MAKEWPARAM(CMD_TELEPORT, MF_HILITE), 0);
         SendMessageA(k->mainWindow, WM_EXITMENULOOP, 0, 0);
         EXPECT_EQ(c.parts[0], Part(0));
         // Every part holds its widest text, the grip keeps its room.
@@ -133,36 +101,27 @@ TEST_F(BarsTest, PartsLabelsTooltipsAndHelpLinesFollowTheLanguage)
     }
     k->statusBar->SetMessage("100% %s %d");
     EXPECT_EQ("100% %s %d", Part(0)) << "a message is no format";
-}
-
-TEST_F(BarsTest, NarrowBarsCollapseFromTheLeftAndTheBandSitsAboveTheGrid)
-{
+    // Too narrow, the parts collapse from the left, never out of order.
     for (int width : {300, 60, 0}) {
         k->statusBar->FitWidth(width);
         std::vector<int> r = RightEdges();
+        for (int p = 0; p < STATUS_PART_COUNT; ++p)
+            EXPECT_GE(r[p], p ? r[p - 1] : 0) << "part " << p << " at width " << width;
         EXPECT_EQ(0, r[0]) << width;
-        for (int p = 1; p < STATUS_PART_COUNT; ++p)
-            EXPECT_GE(r[p], r[p - 1]) << "part " << p << " at width " << width;
     }
     EXPECT_EQ(k->toolBand->GetHeight(), k->gridRect.top);
-    RECT panel;
-    GetClientRect(k->toolBand->scorePanel, &panel);
-    EXPECT_EQ(SCORE_PANEL_WIDTH, panel.right);
-    EXPECT_EQ(SCORE_PANEL_HEIGHT, panel.bottom);
 }
 
 TEST_F(BarsTest, TheClockCountsFromTheLevelStartAndStopsWithTheHero)
 {
     Layout(10, 10);
     Robot(30, 20);
-    const struct {
-        uint32_t elapsed;
-        const char* shown;
-    } cases[] = {{0, "00:00:00"}, {3725000, "01:02:05"}, {360000000, "100:00:00"}, {35999, "00:00:35"}};
+    const std::pair<uint32_t, const char*> cases[] = {
+        {0, "00:00:00"}, {3725000, "01:02:05"}, {360000000, "100:00:00"}, {35999, "00:00:35"}};
     for (const auto& c : cases) {
-        k->levelStartTick = GetTickCount() - c.elapsed;
+        k->levelStartTick = GetTickCount() - c.first;
         SendMessageA(k->mainWindow, WM_TIMER, TIMER_CLOCK, 0);
-        EXPECT_EQ(c.shown, Part(1)) << c.elapsed;
+        EXPECT_EQ(c.second, Part(1)) << c.first;
     }
     Robot(11, 11);
     Key(VK_NUMPAD5);
@@ -175,48 +134,40 @@ TEST_F(BarsTest, TheClockCountsFromTheLevelStartAndStopsWithTheHero)
     EXPECT_EQ("00:00:00", Part(1)) << "a new level restarts it at once";
 }
 
-TEST_F(BarsTest, TheBestScoreTurnsWhiteOnRedWhenReachedOrBeaten)
+// The best score turns white on red when reached or beaten; the panel shows
+// the score in digit pictures, right-aligned, and only repaints on a change.
+TEST_F(BarsTest, TheBestScoreAndTheScorePanel)
 {
-    const struct {
-        int score, best;
-        bool highlighted;
-        const char* text;
-    } cases[] = {{0, 0, false, "Best Score:0"},
-                 {120, 120, true, "Best Score:120"},
-                 {125, 120, true, "Best Score:125"},
-                 {119, 120, false, "Best Score:120"}};
+    const int bests[][3] = {{0, 0, false}, {120, 120, true}, {125, 120, true}, {119, 120, false}};
     HWND bar = k->statusBar->GetHandle();
-    for (const auto& c : cases) {
-        k->score = c.score;
-        k->settings.meilleur_score.value = c.best;
+    for (const auto& c : bests) {
+        k->score = c[0];
+        k->settings.meilleur_score.value = c[1];
         k->UpdateBestScore();
         InvalidateRect(bar, NULL, TRUE);
         RECT part;
         SendMessageA(bar, SB_GETRECT, 7, (LPARAM)&part);
         int red = CountPixels(bar, part, RGB(255, 0, 0)), white = CountPixels(bar, part, RGB(255, 255, 255));
-        EXPECT_EQ(c.highlighted, red > 100 && white > 10) << c.score << "/" << c.best;
-        EXPECT_STREQ(c.text, k->statusBar->bestScoreText);
+        EXPECT_EQ(c[2] != 0, red > 100 && white > 10) << c[0] << "/" << c[1];
+        EXPECT_EQ("Best Score:" + std::to_string(std::max(c[0], c[1])), k->statusBar->bestScoreText);
     }
-}
-
-TEST_F(BarsTest, TheScorePanelShowsDigitPicturesRightAligned)
-{
-    const struct {
-        int score;
-        const char* places;
-    } cases[] = {{42, "    42"}, {0, "     0"}, {999999, "999999"}, {1234567, "999999"}};
     HWND panel = k->toolBand->scorePanel;
-    for (const auto& c : cases) {
-        k->score = c.score;
-        k->toolBand->SetScore(c.score);
+    RECT size;
+    GetClientRect(panel, &size);
+    EXPECT_TRUE(size.right == SCORE_PANEL_WIDTH && size.bottom == SCORE_PANEL_HEIGHT);
+    const std::pair<int, const char*> scores[] = {
+        {42, "    42"}, {0, "     0"}, {999999, "999999"}, {1234567, "999999"}};
+    for (const auto& c : scores) {
+        k->score = c.first;
+        k->toolBand->SetScore(c.first);
         HDC dc = GetDC(panel);
         for (int place = 0; place < 6; ++place) {
-            HDC digit = c.places[place] == ' ' ? 0 : k->images.GetDigitImage(c.places[place] - '0');
+            HDC digit = c.second[place] == ' ' ? 0 : k->images.GetDigitImage(c.second[place] - '0');
             int wrong = 0;
             for (int y = 0; y < DIGIT_HEIGHT; ++y)
                 for (int x = 0; x < DIGIT_WIDTH; ++x)
                     wrong += GetPixel(dc, 5 + 19 * place + x, 5 + y) != (digit ? GetPixel(digit, x, y) : 0);
-            EXPECT_EQ(0, wrong) << c.score << " place " << place;
+            EXPECT_EQ(0, wrong) << c.first << " place " << place;
         }
         ReleaseDC(panel, dc);
     }
@@ -228,33 +179,6 @@ TEST_F(BarsTest, TheScorePanelShowsDigitPicturesRightAligned)
     EXPECT_EQ(1, CountPixels(panel, {0, 0, 3, 3}, RGB(255, 255, 255))) << "an unchanged score is not repainted";
     k->toolBand->SetScore(7);
     EXPECT_EQ(0, CountPixels(panel, {0, 0, 3, 3}, RGB(255, 255, 255)));
-}
-
-TEST_F(BarsTest, ActionsGreyInTheMenuAndOnTheToolbarTogether)
-{
-    Layout(10, 10);
-    Robot(30, 20);
-    EXPECT_EQ("eeeeeeee", ActionStates());
-    Key('S');
-    EXPECT_EQ("eegdeeee", ActionStates()) << "the Sonic, once a level";
-    Robot(11, 11);
-    Key(VK_NUMPAD5);
-    ASSERT_TRUE(k->hero.dead);
-    EXPECT_EQ("gdgdgdgd", ActionStates());
-    for (int id : {CMD_NEW_GAME, CMD_OPTIONS, CMD_HELP, CMD_END})
-        EXPECT_TRUE(SendMessageA(k->toolBand->toolbar, TB_ISBUTTONENABLED, id, 0)) << id;
-    k->StartLevel(1);
-    EXPECT_EQ("eeeeeeee", ActionStates());
-    k->settings.immortalite.value = true;
-    Robot(11, 11);
-    Key(VK_NUMPAD5);
-    EXPECT_EQ("eeeeeeee", ActionStates()) << "an immortal hero never loses his actions";
-    POINT inside = {k->hero.x, k->hero.y};
-    ClientToScreen(k->mainWindow, &inside);
-    EXPECT_TRUE(OpensAMenu(k->mainWindow, inside)) << "the Action menu over the board";
-    RECT window;
-    GetWindowRect(k->mainWindow, &window);
-    EXPECT_FALSE(OpensAMenu(k->mainWindow, {window.right + 20, window.top + 5})) << "outside: the system's turn";
 }
 
 TEST_F(BarsTest, MissingControlsAreReportedOnceAndNothingElseHappens)
@@ -274,6 +198,5 @@ TEST_F(BarsTest, MissingControlsAreReportedOnceAndNothingElseHappens)
     ASSERT_EQ(2u, recorder.boxes.size());
     EXPECT_EQ("Pb CreateStatusWindow", recorder.boxes[0].text);
     EXPECT_EQ(0u, recorder.boxes[1].text.find("Pb creation rebar "));
-    EXPECT_EQ(0, band.GetHeight());
-    EXPECT_TRUE(!band.rebar && !band.toolbar && !band.scorePanel && !band.normalImages);
+    EXPECT_TRUE(!band.GetHeight() && !band.rebar && !band.toolbar && !band.scorePanel && !band.normalImages);
 }

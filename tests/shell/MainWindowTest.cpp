@@ -1,4 +1,5 @@
 // The main window's keys, commands, pointer and frame on the real program.
+#include "shell/ToolBand.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {
@@ -13,6 +14,27 @@ CInput Press(WPARAM key) { return CInput{WM_KEYDOWN, key}; }
 CInput Menu(int command) { return CInput{WM_COMMAND, (WPARAM)command}; }
 const CInput CLICK = {WM_LBUTTONDOWN, 0}, MIDDLE_CLICK = {WM_MBUTTONDOWN, 0}, LEAVE = {WM_MOUSELEAVE, 0};
 
+// A menu opened by a message shows while the message is handled; a thread
+// timer sees it and closes it, so the test never waits on it.
+bool g_menuSeen;
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND menu = FindWindowA("#32768", NULL);
+    if (menu && IsWindowVisible(menu)) {
+        g_menuSeen = true;
+        EndMenu();
+    }
+}
+
+bool OpensAMenu(HWND window, POINT screen)
+{
+    g_menuSeen = false;
+    UINT_PTR timer = SetTimer(NULL, 0, 50, CloseMenu);
+    SendMessageA(window, WM_CONTEXTMENU, (WPARAM)window, MAKELPARAM(screen.x, screen.y));
+    KillTimer(NULL, timer);
+    return g_menuSeen;
+}
+
 RECT Sizing(CKrelmot* k, int edge, RECT r)
 {
     SendMessageA(k->mainWindow, WM_SIZING, edge, (LPARAM)&r);
@@ -23,7 +45,8 @@ RECT Sizing(CKrelmot* k, int edge, RECT r)
 
 // Each input on the same board: the hero on 10,10, a robot on 14,14, the
 // pointer on 12,10 (so the marker on 11,10), a score of 40. The result lists
-// what changed; "%d" stands for the hero's first pixel line.
+// what changed; "%d" stands for the hero's first pixel line. The dialogs' keys
+// and commands would block here: their tests open them and close them.
 TEST_F(ShellTest, EveryKeyCommandAndClickDoesItsOwnThing)
 {
     const struct {
@@ -65,13 +88,18 @@ TEST_F(ShellTest, EveryKeyCommandAndClickDoesItsOwnThing)
             add("no marker");
         for (int sound : g_recorded.sounds)
             add("sound " + std::to_string(sound));
-        std::string greyed;
-        const int actions[] = {CMD_TELEPORT, CMD_SONIC, CMD_HELLO, CMD_REMAIN};
-        for (int i = 0; i < 4; ++i)
-            if (GetMenuState(GetMenu(k->mainWindow), actions[i], MF_BYCOMMAND) & MF_GRAYED)
-                greyed += "TSHR"[i];
-        if (!greyed.empty())
-            add("greyed " + greyed);
+        // The menu item and the toolbar button grey together; the last four never.
+        std::string greyed, disabled;
+        const int commands[] = {CMD_TELEPORT, CMD_SONIC,   CMD_HELLO, CMD_REMAIN,
+                                CMD_NEW_GAME, CMD_OPTIONS, CMD_HELP,  CMD_END};
+        for (int i = 0; i < 8; ++i) {
+            if (GetMenuState(GetMenu(k->mainWindow), commands[i], MF_BYCOMMAND) & MF_GRAYED)
+                greyed += "TSHRNOhE"[i];
+            if (!SendMessageA(k->toolBand->toolbar, TB_ISBUTTONENABLED, commands[i], 0))
+                disabled += "TSHRNOhE"[i];
+        }
+        if (!greyed.empty() || !disabled.empty())
+            add("greyed " + greyed + (disabled == greyed ? "" : ", toolbar " + disabled));
         if (Part(0) != "Krelmot ")
             add(Part(0));
         return s;
@@ -138,7 +166,8 @@ TEST_F(ShellTest, TheMarkerPreviewsTheStepTowardThePointer)
     EXPECT_FALSE(k->IsDirectionMarkerActive()) << "no marker while the hero is dead";
 }
 
-TEST_F(ShellTest, ARefusalSoundsOrBeepsAndADeathWithSoundOffIsSilent)
+// The context menu opens over the board only.
+TEST_F(ShellTest, ARefusalSoundsOrBeepsADeathWithSoundOffIsSilentAndTheContextMenuIsTheBoards)
 {
     Layout(0, 0);
     Robot(1, 1);
@@ -151,6 +180,12 @@ TEST_F(ShellTest, ARefusalSoundsOrBeepsAndADeathWithSoundOffIsSilent)
     Key('T');
     EXPECT_EQ(2, g_recorded.beeps) << "off the board, then dead";
     EXPECT_EQ(1u, g_recorded.sounds.size()) << "a death with sound off is silent";
+    POINT inside = {k->hero.x, k->hero.y};
+    ClientToScreen(k->mainWindow, &inside);
+    EXPECT_TRUE(OpensAMenu(k->mainWindow, inside)) << "the Action menu over the board";
+    RECT window;
+    GetWindowRect(k->mainWindow, &window);
+    EXPECT_FALSE(OpensAMenu(k->mainWindow, {window.right + 20, window.top + 5})) << "outside: the system's turn";
 }
 
 // Only the dragged sides move, and they snap to whole cells within 15 x 15 and 110 x 80.

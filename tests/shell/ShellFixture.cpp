@@ -30,6 +30,16 @@ BOOL WINAPI RecordBeep(UINT)
     return TRUE;
 }
 
+std::string TestIniFolder()
+{
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    CreateDirectoryA((folder + std::string("krelmot-shell-test")).c_str(), NULL);
+    return folder + std::string("krelmot-shell-test");
+}
+
+std::string TestIniPath() { return TestIniFolder() + "\\Krelmot.ini"; }
+
 }
 
 void RecordBlockingCalls()
@@ -48,17 +58,6 @@ void PumpMessages()
         DispatchMessageA(&msg);
     }
 }
-
-std::string TestIniFolder()
-{
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    std::string path = std::string(folder) + "krelmot-shell-test";
-    CreateDirectoryA(path.c_str(), NULL);
-    return path;
-}
-
-std::string TestIniPath() { return TestIniFolder() + "\\Krelmot.ini"; }
 
 std::string ReadTestIni()
 {

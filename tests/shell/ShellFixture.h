@@ -26,8 +26,6 @@ void RecordBlockingCalls();
 void PumpMessages();
 
 // The INI file of the program under test, in a folder of its own.
-std::string TestIniFolder();
-std::string TestIniPath();
 std::string ReadTestIni();
 void WriteTestIni(const std::string& text);
 

@@ -22,24 +22,19 @@ TEST(Sl, RepositionPlacesByModeAndKeepsInsideTheWorkArea)
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     HWND reference = PlainWindow(300, 200), window = PlainWindow(100, 50);
     HWND huge = PlainWindow(work.right - work.left + 200, work.bottom - work.top + 100);
-    const struct {
-        HWND window;
-        int referenceLeft, referenceTop, mode;
-        LONG left, top;
-    } cases[] = {{window, 100, 100, 1, 100, 100}, {window, 100, 100, 2, 300, 100}, {window, 100, 100, 3, 300, 250},
-                 {window, 100, 100, 4, 100, 250}, {window, 100, 100, 0, 200, 175}, {window, 100, 100, 9, 200, 175},
-                 {window, work.right - 100, work.bottom - 60, 3, work.right - 100, work.bottom - 50},
-                 {huge, -1, -1, 0, work.left, work.top}};
+    // The reference's left and top (none when negative), the mode, then where the window goes.
+    const LONG cases[][5] = {{100, 100, 1, 100, 100}, {100, 100, 2, 300, 100}, {100, 100, 3, 300, 250},
+                             {100, 100, 4, 100, 250}, {100, 100, 9, 200, 175}, {-1, -1, 0, work.left, work.top},
+                             {work.right - 100, work.bottom - 60, 3, work.right - 100, work.bottom - 50}};
     for (auto& c : cases) {
-        SetWindowPos(reference, NULL, c.referenceLeft, c.referenceTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        EXPECT_EQ(0, SL_repositionne_fenetre(c.window, c.referenceLeft < 0 ? NULL : reference, c.mode));
-        GetWindowRect(c.window, &r);
-        EXPECT_EQ(c.left, r.left) << c.mode << " from " << c.referenceLeft;
-        EXPECT_EQ(c.top, r.top) << c.mode << " from " << c.referenceTop;
+        SetWindowPos(reference, NULL, c[0], c[1], 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        HWND moved = c[0] < 0 ? huge : window;
+        EXPECT_EQ(0, SL_repositionne_fenetre(moved, c[0] < 0 ? NULL : reference, c[2]));
+        GetWindowRect(moved, &r);
+        EXPECT_TRUE(r.left == c[3] && r.top == c[4]) << c[2] << " from " << c[0] << ": " << r.left << "," << r.top;
     }
-    DestroyWindow(huge);
-    DestroyWindow(window);
-    DestroyWindow(reference);
+    for (HWND w : {huge, window, reference})
+        DestroyWindow(w);
     EXPECT_TRUE(g_recorded.boxes.empty());
 }
 
@@ -47,8 +42,7 @@ TEST(Sl, TextsCommandsGradientsAndDialogShortcuts)
 {
     const char* data = "untouched";
     DWORD size = 77;
-    EXPECT_EQ(-1, SL_LoadResText(299, &data, &size));
-    EXPECT_TRUE(std::string(data) == "untouched" && size == 77) << "left as they were";
+    EXPECT_TRUE(SL_LoadResText(299, &data, &size) == -1 && std::string(data) == "untouched" && size == 77);
     ASSERT_EQ(0, SL_LoadResText(300, &data, &size));
     EXPECT_EQ("Three lines\r\nof text\r\n", std::string(data, size));
     RecordBlockingCalls();
@@ -83,9 +77,9 @@ TEST(Sl, TextsCommandsGradientsAndDialogShortcuts)
     PlainWindow(10, 10, "BUTTON", WS_CHILD | BS_AUTOCHECKBOX, item.hwndItem, 8);
     SL_SetSpinRange(item.hwndItem, 7, 110, 15);
     EXPECT_EQ(MAKELONG(110, 15), SendDlgItemMessageA(item.hwndItem, 7, UDM_GETRANGE, 0, 0)) << "upper, lower";
-    SL_SetCheck(item.hwndItem, 8, 5);
-    EXPECT_TRUE(SL_GetCheck(item.hwndItem, 8));
-    SL_SetCheck(item.hwndItem, 8, 0);
-    EXPECT_FALSE(SL_GetCheck(item.hwndItem, 8));
+    for (int on : {5, 0}) {
+        SL_SetCheck(item.hwndItem, 8, on);
+        EXPECT_EQ(on != 0, SL_GetCheck(item.hwndItem, 8));
+    }
     DestroyWindow(item.hwndItem);
 }

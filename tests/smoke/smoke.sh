@@ -19,7 +19,7 @@ finish() {
 }
 trap finish EXIT
 cp "$exe" "$dir/Krelmot.exe"
-printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=7\r\nlangue=1\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nnb_robot_base=5\r\nnb_robot_incr=1\r\nintro=0\r\n' >"$dir/Krelmot.ini"
+printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=99999\r\nlangue=1\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nnb_robot_base=5\r\nnb_robot_incr=1\r\nintro=0\r\n' >"$dir/Krelmot.ini"
 cp "$dir/Krelmot.ini" "$dir/before.ini"
 fail() { echo "FAIL: $*"; exit 1; }
 
