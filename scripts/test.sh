@@ -36,6 +36,11 @@ configure_and_build native -DCMAKE_BUILD_TYPE=Release || exit 1
 (cd "$build/native" && ctest --output-on-failure -j"$(nproc)") 2>&1 | tee "$logs/native.log"
 count_suite native "$logs/native.log" "${PIPESTATUS[0]}"
 
+echo "== native build and tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+configure_and_build native-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRELMOT_SANITIZE=ON || exit 1
+(cd "$build/native-sanitize" && ctest --output-on-failure -j"$(nproc)") 2>&1 | tee "$logs/native-sanitize.log"
+count_suite "native, sanitized" "$logs/native-sanitize.log" "${PIPESTATUS[0]}"
+
 echo "== Windows builds (x86_64, i686)"
 build_windows || exit 1
 

@@ -9,13 +9,13 @@ namespace {
 struct CIniLine {
     std::string name;
     std::string value;
-    bool hasValue;
+    bool hasValue = false;
 };
 
 // The lines before the first header form a section without a name.
 struct CIniSection {
     std::string name;
-    bool named;
+    bool named = false;
     std::vector<CIniLine> lines;
 };
 
