@@ -90,6 +90,8 @@ public:
     // Pieces put down by hand (debugging, tests), at rest and not drawn.
     int AppendRobot(int column, int line);
     int AppendHeap(int column, int line);
+    // What the game believes stands on each cell, for checks against the lists.
+    const CBoardIndex& Index() const { return index; }
     // Pixel position of a cell on the screen.
     CPoint PixelOf(int column, int line) const { return PixelFromCell(column, line, gridOrigin); }
 
