@@ -12,7 +12,7 @@ as_root() {
 # Installs what is missing; does nothing when everything is there.
 install_packages() {
     local want="cmake g++ make python3 googletest libgtest-dev libbenchmark-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
-                wine wine64 xvfb xauth imagemagick xdotool"
+                wine wine64 xvfb xauth imagemagick xdotool clang libclang-rt-14-dev"
     local missing=""
     for p in $want; do
         dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native suite, then the Windows
-# suites under Wine inside Xvfb (64-bit, then 32-bit where Wine can run it).
+# Builds everything and runs every test: the native suite, again under the
+# address and undefined-behaviour sanitizers, the fuzz targets over their
+# corpus, then the Windows suites under Wine inside Xvfb (64-bit, then 32-bit
+# where Wine can run it).
 # Ends with what ran and how many tests each suite passed.
 set -u
 . "$(dirname "$0")/common.sh"
@@ -40,6 +42,11 @@ echo "== native build and tests under AddressSanitizer and UndefinedBehaviorSani
 configure_and_build native-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRELMOT_SANITIZE=ON || exit 1
 (cd "$build/native-sanitize" && ctest --output-on-failure -j"$(nproc)") 2>&1 | tee "$logs/native-sanitize.log"
 count_suite "native, sanitized" "$logs/native-sanitize.log" "${PIPESTATUS[0]}"
+
+echo "== fuzz targets (clang, libFuzzer) over their seed corpus"
+CC=clang CXX=clang++ configure_and_build fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKRELMOT_FUZZ=ON || exit 1
+(cd "$build/fuzz" && ctest --output-on-failure) 2>&1 | tee "$logs/fuzz.log"
+count_suite "fuzz corpus" "$logs/fuzz.log" "${PIPESTATUS[0]}"
 
 echo "== Windows builds (x86_64, i686)"
 build_windows || exit 1
