@@ -66,11 +66,7 @@ int CKrelmot::Init(HINSTANCE instance_, const char* className, const char* title
     RECT client;
     GetClientRect(mainWindow, &client);
     statusBar->FitWidth(client.right);
-    if (settings.col_fenetre.Get() != -1 && settings.lig_fenetre.Get() != -1)
-        SetWindowPos(mainWindow, NULL, settings.col_fenetre.Get(), settings.lig_fenetre.Get(), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER);
-    else
-        SL_repositionne_fenetre(mainWindow, NULL, 0);
+    PlaceWindowAtStart();
     return 0;
 }
 

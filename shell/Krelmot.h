@@ -65,6 +65,9 @@ public:
     void ConstrainSizing(int edge, RECT* rect);
     void EndSizeMove();
     void SaveWindowPosition();
+    // At the saved position, or centred when its title bar would be on no
+    // monitor's work area.
+    void PlaceWindowAtStart();
     CCell CellFromPixel(int x, int y) const;
     int GetPointerInGrid(POINT* point);
 
@@ -88,6 +91,9 @@ public:
     void OnPaint();
     void OnEraseBackground(HDC dc);
     void OnDestroy();
+    // The session ends without the window being destroyed: what a normal end
+    // writes is written now.
+    void OnEndSession(bool ending);
     void OnMenuSelect(int id, UINT flags);
     void OnMenuLoopEnd();
     void OnSize(WPARAM type, int clientWidth, LPARAM lParam);

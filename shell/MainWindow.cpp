@@ -18,6 +18,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
         k->OnDestroy();
         return 0;
+    case WM_ENDSESSION:
+        k->OnEndSession(wParam != FALSE);
+        return 0;
     case WM_PAINT:
         k->OnPaint();
         return 0;
@@ -81,6 +84,17 @@ void CKrelmot::OnDestroy()
 {
     SaveWindowPosition();
     PostQuitMessage(0);
+}
+
+// The system ends the process after this message without destroying the
+// window: the best score would be lost. Written settings lose their changed
+// mark, so a later normal end writes nothing twice.
+void CKrelmot::OnEndSession(bool ending)
+{
+    if (!ending)
+        return;
+    SaveWindowPosition();
+    store.WriteChangedSettings(settings);
 }
 
 LRESULT CKrelmot::OnKeyDown(WPARAM key, LPARAM lParam)

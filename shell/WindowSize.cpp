@@ -71,6 +71,46 @@ void CKrelmot::SaveWindowPosition()
     settings.lig_fenetre.Set(top);
 }
 
+namespace {
+
+struct CTitleBarSearch {
+    RECT titleBar;
+    bool reachable;
+};
+
+BOOL CALLBACK FindWorkAreaUnderTitleBar(HMONITOR monitor, HDC, LPRECT, LPARAM data)
+{
+    CTitleBarSearch* search = (CTitleBarSearch*)data;
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    RECT common;
+    if (GetMonitorInfoA(monitor, &info) && IntersectRect(&common, &search->titleBar, &info.rcWork))
+        search->reachable = true;
+    return !search->reachable;
+}
+
+}
+
+// A monitor since removed, or a hand-edited position, would otherwise open
+// the window where no one can reach it; partly off-screen is the player's choice.
+void CKrelmot::PlaceWindowAtStart()
+{
+    int left = settings.col_fenetre.Get(), top = settings.lig_fenetre.Get();
+    if (left != -1 && top != -1) {
+        RECT window;
+        GetWindowRect(mainWindow, &window);
+        CTitleBarSearch search = {{left, top, left + window.right - window.left,
+                                   top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION)},
+                                  false};
+        EnumDisplayMonitors(NULL, NULL, FindWorkAreaUnderTitleBar, (LPARAM)&search);
+        if (search.reachable) {
+            SetWindowPos(mainWindow, NULL, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            return;
+        }
+    }
+    SL_repositionne_fenetre(mainWindow, NULL, 0);
+}
+
 CCell CKrelmot::CellFromPixel(int x, int y) const
 {
     CCell cell = {(x - gridRect.left - 1) / CELL_PITCH, (y - gridRect.top - 1) / CELL_PITCH};
