@@ -21,9 +21,17 @@ const char* Text(int id)
     return text ? text : "";
 }
 
+HWND PictureControl(HWND dialog)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+            return child;
+    return 0;
 }
 
-CAboutDialog::CAboutDialog() : dialog(0), hot(0)
+}
+
+CAboutDialog::CAboutDialog() : dialog(0), hot(0), picture(0)
 {
     webLink.destroyWithObject = false;
     mailLink.destroyWithObject = false;
@@ -39,6 +47,23 @@ void CAboutDialog::OnInit(HWND dialog_)
     mailLink.window = GetDlgItem(dialog, IDC_ABOUT_MAIL);
     mailLink.SetTextF(Text(TEXT_MAIL_CAPTION), Text(TEXT_MAIL_ADDRESS));
     hot = 0;
+    // Some systems' static controls never delete the picture they loaded
+    // from the template: taken back and handed again, it is ours to delete.
+    HWND control = PictureControl(dialog);
+    if (control) {
+        picture = (HBITMAP)SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, 0);
+        SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)picture);
+    }
+}
+
+void CAboutDialog::OnDestroy()
+{
+    HWND control = PictureControl(dialog);
+    if (control)
+        SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, 0);
+    if (picture)
+        DeleteObject(picture);
+    picture = 0;
 }
 
 // The link statics do not notify, so the dialog gets their pointer messages
@@ -121,6 +146,9 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
         about->OnInit(dialog);
         return TRUE;
+    case WM_DESTROY:
+        about->OnDestroy();
+        return FALSE;
     case WM_MOUSEMOVE:
         return about->OnMouseMove((short)LOWORD(lParam), (short)HIWORD(lParam));
     case WM_CTLCOLORSTATIC:

@@ -17,6 +17,8 @@ public:
     CAboutDialog();
 
     void OnInit(HWND dialog);
+    // Gives back the picture this opening owns.
+    void OnDestroy();
     // Client coordinates. False when the pointer stays on the same link, or off both.
     bool OnMouseMove(int x, int y);
     // Null leaves the control's colours to the system.
@@ -28,6 +30,7 @@ public:
     CWindowWrapper webLink;
     CWindowWrapper mailLink;
     HWND hot;  // the lit link, or none
+    HBITMAP picture;  // taken over from the picture control, deleted with the dialog
 };
 
 // The mail link's command: the format filled with the address and the title,
