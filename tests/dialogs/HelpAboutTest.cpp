@@ -1,33 +1,13 @@
 // The help and about dialogs in the real program, modeless, fed keys as the modal loop feeds them.
-#include <windows.h>
 #include <string.h>
-#include <mmsystem.h>
-#include <shellapi.h>
-#include <commctrl.h>
-
-#include <functional>
 
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "shell/sl/WindowRoutines.h"
-#include "tests/shell/ShellFixture.h"
+#include "tests/dialogs/DialogFixture.h"
 #include "view/Sound.h"
 
 namespace {
-
-std::string Text(HWND window)
-{
-    char text[4096] = "";
-    return std::string(text, GetWindowTextA(window, text, sizeof text));
-}
-
-COLORREF Pixel(HWND window, int x, int y)
-{
-    HDC dc = GetDC(window);
-    COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return c;
-}
 
 // The shell's commands; the sounds, with what the thank-you button showed then.
 std::vector<std::string> g_shell;
@@ -84,22 +64,21 @@ using DialogTest = ShellTest;
 TEST_F(DialogTest, TheirKeysAndCommandsOpenTheDialogsOverAHiddenMarker)
 {
     k->ChangeLanguage(LANG_ENGLISH);
-    const std::vector<std::function<void()>> openings = {[this] { Key(VK_F1); }, [this] { Command(CMD_HELP); },
-                                                         [this] { Command(CMD_ABOUT); }, [this] { Key('O'); },
-                                                         [this] { Command(CMD_OPTIONS); }};
-    for (auto open : openings) {
+    const struct { WPARAM key; int command; } openings[] = {
+        {VK_F1, 0}, {0, CMD_HELP}, {0, CMD_ABOUT}, {'O', 0}, {0, CMD_OPTIONS}};
+    for (auto& open : openings) {
         Layout(10, 10);
         MoveMouse(FromHeroCentre(20, 3));
         ASSERT_TRUE(k->IsDirectionMarkerActive());
         UINT_PTR timer = SetTimer(NULL, 0, 10, EndDialogSoon);
-        open();
+        open.key ? Key(open.key) : Command(open.command);
         KillTimer(NULL, timer);
     }
     EXPECT_EQ("Help|Help|About ...|Options|Options|", g_opened);
 }
 
-// Only the thank-you button closes the help, its answer painted before the sound holds the thread.
-// In the about box a link lights under the pointer, a click opens it, and Enter closes.
+// The help: light grey on black, grey gradient bands, a thank-you button its only way out, its answer painted
+// before the sound holds the thread. The about box: a link lights under the pointer, a click opens it, Enter closes.
 TEST_F(DialogTest, EachDialogSpeaksTheLanguageAndAnswersKeysClicksAndThePointer)
 {
     g_shellExecute = RecordShell;
@@ -113,6 +92,7 @@ TEST_F(DialogTest, EachDialogSpeaksTheLanguageAndAnswersKeysClicksAndThePointer)
          "open mailto:krelmot@example.org?subject=Krelmot%201.0%20EN"},
     };
     for (auto& c : cases) {
+        SCOPED_TRACE(c.language);
         k->ChangeLanguage(c.language);
         k->settings.son.value = c.sound;
         g_sound.clear();
@@ -120,8 +100,7 @@ TEST_F(DialogTest, EachDialogSpeaksTheLanguageAndAnswersKeysClicksAndThePointer)
         g_thanks = GetDlgItem(d, IDC_HELP_THANKS);
         EXPECT_EQ(c.help, Text(d) + "|" + Text(g_thanks) + "|" + Text(title));
         EXPECT_EQ(0u, Text(edit).find(c.start));
-        // The edit may keep its brush as long as it likes: a stock one, never deleted.
-        HDC dc = GetDC(edit);
+        HDC dc = GetDC(edit);  // a stock brush, which the edit may keep as long as it likes
         EXPECT_EQ(GetStockObject(BLACK_BRUSH), (HGDIOBJ)SendMessageA(d, WM_CTLCOLORSTATIC, (WPARAM)dc, (LPARAM)edit));
         EXPECT_EQ(RGB(220, 220, 220), GetTextColor(dc));
         ReleaseDC(edit, dc);
@@ -131,7 +110,6 @@ TEST_F(DialogTest, EachDialogSpeaksTheLanguageAndAnswersKeysClicksAndThePointer)
             {title, false, 255, 0}, {g_thanks, false, 255, 0}, {g_thanks, true, 0, 255}};
         for (auto& b : bands) {
             SendMessageA(b.control, BM_SETSTATE, b.pressed, 0);
-            UpdateWindow(b.control);
             RECT r;
             GetClientRect(b.control, &r);
             for (LONG x : {0L, r.right / 2})
@@ -149,14 +127,15 @@ TEST_F(DialogTest, EachDialogSpeaksTheLanguageAndAnswersKeysClicksAndThePointer)
             {web, {"open https://krelmot.example.org/"}}, {mail, {c.mail}}, {GetDlgItem(d, IDC_ABOUT_CREDITS), {}},
             {d, {}}, {mail, {c.mail}}};
         for (auto& m : moves) {  // a move, then a click where the pointer stopped
+            SCOPED_TRACE(&m - moves);
             POINT p = {3, 3};
             MapWindowPoints(m.under, d, &p, 1);
             g_shell.clear();
             SendMessageA(d, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
             for (HWND link : {web, mail})
-                EXPECT_EQ(GetSysColor(link == m.under ? COLOR_INFOBK : COLOR_BTNFACE), Pixel(link, 2, 2)) << &m - moves;
+                EXPECT_EQ(GetSysColor(link == m.under ? COLOR_INFOBK : COLOR_BTNFACE), Pixel(link, 2, 2));
             SendMessageA(d, WM_LBUTTONDOWN, 0, MAKELPARAM(p.x, p.y));
-            EXPECT_EQ(m.commands, g_shell) << &m - moves;
+            EXPECT_EQ(m.commands, g_shell);
         }
         EXPECT_TRUE(Press(d, VK_ESCAPE));
         EXPECT_FALSE(Press(d, VK_RETURN));

@@ -7,15 +7,16 @@ namespace {
 
 class BoardPixelTest : public ShellTest {
 protected:
-    // The cell shows the picture (none when null) exclusive-or'ed onto the ground.
-    void ExpectCellShows(int column, int line, HDC image, COLORREF ground)
+    // The cell shows the character picture (none when -1) exclusive-or'ed onto the ground.
+    void ExpectCellShows(int column, int line, int image, COLORREF ground)
     {
+        HDC picture = image < 0 ? 0 : k->images.GetCharacterImage(image);
         CPoint p = k->PixelOf(column, line);
         HDC dc = GetDC(k->mainWindow);
         int wrong = 0;
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
-                wrong += GetPixel(dc, p.x + x, p.y + y) != ((image ? GetPixel(image, x, y) : 0) ^ ground);
+                wrong += GetPixel(dc, p.x + x, p.y + y) != ((picture ? GetPixel(picture, x, y) : 0) ^ ground);
         ReleaseDC(k->mainWindow, dc);
         EXPECT_EQ(0, wrong) << "cell " << column << "," << line;
     }
@@ -32,71 +33,72 @@ protected:
                 first = i;
         EXPECT_EQ(0u, differing) << "first at " << first % before.width << "," << first / before.width;
     }
-
-    HDC Character(int n) { return k->images.GetCharacterImage(n); }
 };
 
 }
 
-// Drawn by hand: pieces overlap, and an absent picture draws nothing.
-TEST_F(BoardPixelTest, EveryPictureIsLoadedAndPiecesAreExclusiveOredOntoTheBoard)
+// Drawn by hand: pieces overlap, and an absent picture draws nothing; a module without the
+// pictures has the first reported and the loading stopped.
+TEST_F(BoardPixelTest, PiecesAreExclusiveOredOntoTheBoardAndAMissingPictureIsReported)
 {
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_TRUE(i >= CHARACTER_IMAGES || Character(i)) << i;
-        EXPECT_TRUE(i >= ARROW_IMAGES || k->images.GetArrowImage(i)) << i;
-        EXPECT_TRUE(k->images.GetExplosionImage(i) && k->images.GetDigitImage(i)) << i;
-    }
-    EXPECT_TRUE(LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(177)) != 0) << "the class starts with the hero icon";
+    EXPECT_EQ(std::vector<std::string>(), g_recorded.boxes) << "every picture loaded";
     EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), (HICON)GetClassLongPtrA(k->mainWindow, GCLP_HICON));
     Layout(10, 10);
     CRobot robot(3, 3, k->gridOrigin);
     CHeap heap(3, 3, k->gridOrigin);
     CDcCanvas canvas(GetDC(k->mainWindow), &k->images);
     robot.Draw(&canvas);
-    ExpectCellShows(3, 3, Character(IMAGE_ROBOT), 0);
+    ExpectCellShows(3, 3, IMAGE_ROBOT, 0);
     heap.Draw(&canvas);
     robot.Erase(&canvas);
-    ExpectCellShows(3, 3, Character(IMAGE_HEAP), 0);
+    ExpectCellShows(3, 3, IMAGE_HEAP, 0);
     heap.Erase(&canvas);
-    ExpectCellShows(3, 3, 0, 0);
-    // A module without the pictures: the first is reported and the loading stops.
+    ExpectCellShows(3, 3, -1, 0);
     CImageSets missing;
     EXPECT_EQ(-1, missing.init_img(k->mainWindow, GetModuleHandleA("kernel32.dll")));
     EXPECT_EQ(std::vector<std::string>(1, "Pb chargement image pers 0"), g_recorded.boxes);
-    EXPECT_TRUE(missing.GetArrowImage(0) == 0);
     canvas.images = &missing;
     robot.Draw(&canvas);
-    ExpectCellShows(3, 3, 0, 0);
+    ExpectCellShows(3, 3, -1, 0);
     ReleaseDC(k->mainWindow, canvas.dc);
 }
 
-// The grid lines take the colour opposite the ground; cells stay the ground.
-TEST_F(BoardPixelTest, GridLinesAndPicturesOnABlackAndAWhiteGround)
+// The grid lines take the colour opposite the ground, cells stay the ground; the intro's welcome
+// line is yellow, in place of the hero.
+TEST_F(BoardPixelTest, GridLinesPicturesAndTheWelcomeLineOnABlackAndAWhiteGround)
 {
     k->settings.largeur.value = k->settings.hauteur.value = 15;
     k->settings.grille.value = true;
     k->FitWindowToGrid();
-    const COLORREF grounds[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
-    for (COLORREF ground : grounds) {
+    for (COLORREF ground : {RGB(0, 0, 0), RGB(255, 255, 255)}) {
+        SCOPED_TRACE(ground);
         k->painter.SetBackgroundColour(k->settings, ground);
         Layout(14, 14);
         Robot(3, 3);
         Repaint();
-        ExpectCellShows(3, 3, Character(IMAGE_ROBOT), ground);
-        ExpectCellShows(14, 14, Character(IMAGE_HERO), ground);
+        ExpectCellShows(3, 3, IMAGE_ROBOT, ground);
+        ExpectCellShows(14, 14, IMAGE_HERO, ground);
         CGrab grab(k->mainWindow);
-        int top = k->gridRect.top, lines = 0, cells = 0;
-        EXPECT_EQ(256, k->gridRect.right);
-        EXPECT_EQ(top + 256, k->gridRect.bottom);
+        int top = k->gridRect.top, lines = 0, cells = 0, yellow = 0;
+        EXPECT_TRUE(k->gridRect.right == 256 && k->gridRect.bottom == top + 256);
         for (int i = 0; i <= 15; ++i)
             for (int along = 0; along < 255; along += 7) {
                 lines += grab.At(17 * i, top + along) == (ground ^ 0xFFFFFF);
                 lines += grab.At(along, top + 17 * i) == (ground ^ 0xFFFFFF);
             }
-        EXPECT_EQ(2 * 16 * 37, lines) << std::hex << ground;
+        EXPECT_EQ(2 * 16 * 37, lines);
         for (int c = 0; c < 14; ++c)
             cells += grab.At(17 * c + 9, top + 17 * 5 + 9) == ground;
-        EXPECT_EQ(14, cells) << std::hex << ground;
+        EXPECT_EQ(14, cells);
+        k->introActive = true;
+        k->painter.welcomeLine = 5;
+        Repaint();
+        CGrab intro(k->mainWindow);
+        for (int i = 0; i < 256 * 12; ++i)
+            yellow += intro.At(i % 256, k->PixelOf(0, 5).y + i / 256) == RGB(255, 255, 0);
+        EXPECT_GT(yellow, 20);
+        ExpectCellShows(14, 14, -1, ground);
+        k->introActive = false;
     }
 }
 
@@ -111,8 +113,7 @@ TEST_F(BoardPixelTest, EveryKindOfTurnLeavesTheBoardAsARepaintWouldAndKeepsNoDra
                               &k->settings.temps_coucou, &k->settings.temps_rex})
         time->value = 20;
     const int robots[][2] = {{2, 0}, {2, 2}, {0, 3}, {12, 12}, {7, 7}, {0, 5}, {1, 5}};
-    const int turns[][2] = {{ACTION_HELLO, 4},    {ACTION_MOVE, 4}, {ACTION_SONIC, 4},
-                            {ACTION_TELEPORT, 4}, {ACTION_MOVE, 4}, {ACTION_REMAIN, 4}};
+    const int turns[] = {ACTION_HELLO, ACTION_MOVE, ACTION_SONIC, ACTION_TELEPORT, ACTION_MOVE, ACTION_REMAIN};
     int live = 0;
     for (int round = 0; round < 2; ++round) {
         Layout(0, 0);
@@ -128,11 +129,11 @@ TEST_F(BoardPixelTest, EveryKindOfTurnLeavesTheBoardAsARepaintWouldAndKeepsNoDra
         RECT uncovered = {p.x + 8, p.y - 20, p.x + 68, p.y + 40};
         InvalidateRect(k->mainWindow, &uncovered, TRUE);
         UpdateWindow(k->mainWindow);
-        ExpectCellShows(12, 12, Character(IMAGE_ROBOT), (COLORREF)k->settings.coul_fond.Get());
+        ExpectCellShows(12, 12, IMAGE_ROBOT, (COLORREF)k->settings.coul_fond.Get());
         ExpectRepaintChangesNothing();
-        for (auto& turn : turns) {
-            SCOPED_TRACE(testing::Message() << "round " << round << ", action " << turn[0]);
-            k->PlayTurn(turn[0], turn[1]);
+        for (int action : turns) {
+            SCOPED_TRACE(testing::Message() << "round " << round << ", action " << action);
+            k->PlayTurn(action, 4);
             ExpectRepaintChangesNothing();
         }
         MoveMouse(FromHeroCentre(20, 3));
