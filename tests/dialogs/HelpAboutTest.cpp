@@ -1,6 +1,4 @@
 // The help and about dialogs in the real program, modeless, fed keys as the modal loop feeds them.
-#include <string.h>
-
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "shell/sl/WindowRoutines.h"
@@ -41,21 +39,18 @@ bool Press(HWND d, WPARAM key)  // as the modal loop hands a key over; false onc
     return IsWindowVisible(d);
 }
 
-// The modal dialogs the commands open are ended from a thread timer, their titles kept.
+// The modal dialog a command opened, its title kept, ended from a thread timer: a sheet by its Cancel
+// button, which a dialog ignores.
 std::string g_opened;
-BOOL CALLBACK EndShownDialog(HWND d, LPARAM)
+void CALLBACK EndDialogSoon(HWND, UINT, UINT_PTR, DWORD)
 {
-    char name[16];
-    if (!IsWindowVisible(d) || !GetClassNameA(d, name, sizeof name) || strcmp(name, "#32770") != 0)
-        return TRUE;
+    HWND d = GetLastActivePopup(g_krelmot->mainWindow);
+    if (d == g_krelmot->mainWindow)
+        return;
     g_opened += Text(d) + (g_krelmot->IsDirectionMarkerActive() ? " over the marker|" : "|");
-    if (FindWindowExA(d, NULL, "SysTabControl32", NULL))
-        SendMessageA(d, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    else
-        EndDialog(d, 0);
-    return FALSE;
+    SendMessageA(d, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EndDialog(d, 0);
 }
-void CALLBACK EndDialogSoon(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), EndShownDialog, 0); }
 
 }
 

@@ -1,18 +1,17 @@
 // The board on the real screen: every picture is drawn by exclusive-or, and
 // after any turn or repaint the window shows exactly the pieces whose drawn
 // flag is set.
-#include "tests/shell/ShellFixture.h"
+#include <algorithm>
 
-namespace {
+#include "tests/shell/ShellFixture.h"
 
 class BoardPixelTest : public ShellTest {
 protected:
     // The cell shows the character picture (none when -1) exclusive-or'ed onto the ground.
     void ExpectCellShows(int column, int line, int image, COLORREF ground)
     {
-        HDC picture = image < 0 ? 0 : k->images.GetCharacterImage(image);
+        HDC picture = image < 0 ? 0 : k->images.GetCharacterImage(image), dc = GetDC(k->mainWindow);
         CPoint p = k->PixelOf(column, line);
-        HDC dc = GetDC(k->mainWindow);
         int wrong = 0;
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
@@ -27,49 +26,24 @@ protected:
         CGrab before(k->mainWindow);
         Repaint();
         CGrab after(k->mainWindow);
-        size_t differing = 0, first = 0;
-        for (size_t i = (size_t)k->gridRect.top * before.width; i < (size_t)k->gridRect.bottom * before.width; ++i)
-            if (before.pixels[i] != after.pixels[i] && differing++ == 0)
-                first = i;
-        EXPECT_EQ(0u, differing) << "first at " << first % before.width << "," << first / before.width;
+        const COLORREF *top = before.pixels.data() + k->gridRect.top * before.width,
+                       *bottom = before.pixels.data() + k->gridRect.bottom * before.width;
+        size_t first = std::mismatch(top, bottom, after.pixels.data() + (top - before.pixels.data())).first - top;
+        EXPECT_EQ((size_t)(bottom - top), first) << "first at " << first % before.width << "," << first / before.width;
     }
 };
 
-}
-
-// Drawn by hand: pieces overlap, and an absent picture draws nothing; a module without the
-// pictures has the first reported and the loading stopped.
-TEST_F(BoardPixelTest, PiecesAreExclusiveOredOntoTheBoardAndAMissingPictureIsReported)
+// Pieces drawn by hand overlap; the grid lines take the colour opposite the ground and the cells stay
+// the ground; the intro's welcome line is yellow, in place of the hero.
+TEST_F(BoardPixelTest, PiecesGridLinesAndTheWelcomeLineOnABlackAndAWhiteGround)
 {
     EXPECT_EQ(std::vector<std::string>(), g_recorded.boxes) << "every picture loaded";
     EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), (HICON)GetClassLongPtrA(k->mainWindow, GCLP_HICON));
-    Layout(10, 10);
-    CRobot robot(3, 3, k->gridOrigin);
-    CHeap heap(3, 3, k->gridOrigin);
-    CDcCanvas canvas(GetDC(k->mainWindow), &k->images);
-    robot.Draw(&canvas);
-    ExpectCellShows(3, 3, IMAGE_ROBOT, 0);
-    heap.Draw(&canvas);
-    robot.Erase(&canvas);
-    ExpectCellShows(3, 3, IMAGE_HEAP, 0);
-    heap.Erase(&canvas);
-    ExpectCellShows(3, 3, -1, 0);
-    CImageSets missing;
-    EXPECT_EQ(-1, missing.init_img(k->mainWindow, GetModuleHandleA("kernel32.dll")));
-    EXPECT_EQ(std::vector<std::string>(1, "Pb chargement image pers 0"), g_recorded.boxes);
-    canvas.images = &missing;
-    robot.Draw(&canvas);
-    ExpectCellShows(3, 3, -1, 0);
-    ReleaseDC(k->mainWindow, canvas.dc);
-}
-
-// The grid lines take the colour opposite the ground, cells stay the ground; the intro's welcome
-// line is yellow, in place of the hero.
-TEST_F(BoardPixelTest, GridLinesPicturesAndTheWelcomeLineOnABlackAndAWhiteGround)
-{
     k->settings.largeur.value = k->settings.hauteur.value = 15;
     k->settings.grille.value = true;
     k->FitWindowToGrid();
+    CRobot robot(6, 6, k->gridOrigin);
+    CHeap heap(6, 6, k->gridOrigin);
     for (COLORREF ground : {RGB(0, 0, 0), RGB(255, 255, 255)}) {
         SCOPED_TRACE(ground);
         k->painter.SetBackgroundColour(k->settings, ground);
@@ -78,28 +52,37 @@ TEST_F(BoardPixelTest, GridLinesPicturesAndTheWelcomeLineOnABlackAndAWhiteGround
         Repaint();
         ExpectCellShows(3, 3, IMAGE_ROBOT, ground);
         ExpectCellShows(14, 14, IMAGE_HERO, ground);
+        CDcCanvas canvas(GetDC(k->mainWindow), &k->images);
+        robot.Draw(&canvas);
+        heap.Draw(&canvas);
+        robot.Erase(&canvas);
+        ExpectCellShows(6, 6, IMAGE_HEAP, ground);
+        heap.Erase(&canvas);
+        ReleaseDC(k->mainWindow, canvas.dc);
         CGrab grab(k->mainWindow);
         int top = k->gridRect.top, lines = 0, cells = 0, yellow = 0;
         EXPECT_TRUE(k->gridRect.right == 256 && k->gridRect.bottom == top + 256);
         for (int i = 0; i <= 15; ++i)
-            for (int along = 0; along < 255; along += 7) {
-                lines += grab.At(17 * i, top + along) == (ground ^ 0xFFFFFF);
-                lines += grab.At(along, top + 17 * i) == (ground ^ 0xFFFFFF);
+            for (int j = 0; j < 15; ++j) {  // every line across every cell, and the cells of line 6
+                lines += (grab.At(17 * i, top + 17 * j + 9) == (ground ^ 0xFFFFFF)) +
+                         (grab.At(17 * j + 9, top + 17 * i) == (ground ^ 0xFFFFFF));
+                cells += i == 6 && grab.At(17 * j + 9, top + 17 * i + 9) == ground;
             }
-        EXPECT_EQ(2 * 16 * 37, lines);
-        for (int c = 0; c < 14; ++c)
-            cells += grab.At(17 * c + 9, top + 17 * 5 + 9) == ground;
-        EXPECT_EQ(14, cells);
+        EXPECT_EQ(2 * 16 * 15, lines);
+        EXPECT_EQ(15, cells);
         k->introActive = true;
         k->painter.welcomeLine = 5;
         Repaint();
         CGrab intro(k->mainWindow);
-        for (int i = 0; i < 256 * 12; ++i)
-            yellow += intro.At(i % 256, k->PixelOf(0, 5).y + i / 256) == RGB(255, 255, 0);
+        for (int x = 0; x < 256 * 12; ++x)
+            yellow += intro.At(x % 256, k->PixelOf(0, 5).y + x / 256) == RGB(255, 255, 0);
         EXPECT_GT(yellow, 20);
         ExpectCellShows(14, 14, -1, ground);
         k->introActive = false;
     }
+    CImageSets missing;  // a module without the pictures: the first is reported and the loading stops
+    EXPECT_EQ(-1, missing.init_img(k->mainWindow, GetModuleHandleA("kernel32.dll")));
+    EXPECT_EQ(std::vector<std::string>(1, "Pb chargement image pers 0"), g_recorded.boxes);
 }
 
 // Hello, steps, the Sonic, a teleportation, robots meeting and walking into a
@@ -108,10 +91,9 @@ TEST_F(BoardPixelTest, GridLinesPicturesAndTheWelcomeLineOnABlackAndAWhiteGround
 // keep no more drawing objects than it did.
 TEST_F(BoardPixelTest, EveryKindOfTurnLeavesTheBoardAsARepaintWouldAndKeepsNoDrawingObject)
 {
-    k->settings.grille.value = true;
-    for (CIntSetting* time : {&k->settings.temps_move, &k->settings.temps_tele, &k->settings.temps_sonic,
-                              &k->settings.temps_coucou, &k->settings.temps_rex})
-        time->value = 20;
+    CSettings& s = k->settings;
+    s.grille.value = true;
+    s.temps_move.value = s.temps_tele.value = s.temps_sonic.value = s.temps_coucou.value = s.temps_rex.value = 20;
     const int robots[][2] = {{2, 0}, {2, 2}, {0, 3}, {12, 12}, {7, 7}, {0, 5}, {1, 5}};
     const int turns[] = {ACTION_HELLO, ACTION_MOVE, ACTION_SONIC, ACTION_TELEPORT, ACTION_MOVE, ACTION_REMAIN};
     int live = 0;
@@ -124,12 +106,10 @@ TEST_F(BoardPixelTest, EveryKindOfTurnLeavesTheBoardAsARepaintWouldAndKeepsNoDra
         PointAt(k->hero.x + 20, k->hero.y + 3);
         MoveMouse(MAKELPARAM(k->hero.x + 20, k->hero.y + 3));
         ExpectRepaintChangesNothing();
-        // The area the system asks to repaint cuts through a robot's cell: it is drawn whole, once.
-        CPoint p = k->PixelOf(12, 12);
+        CPoint p = k->PixelOf(12, 12);  // the area asked for cuts through a robot's cell: drawn whole, once
         RECT uncovered = {p.x + 8, p.y - 20, p.x + 68, p.y + 40};
         InvalidateRect(k->mainWindow, &uncovered, TRUE);
         UpdateWindow(k->mainWindow);
-        ExpectCellShows(12, 12, IMAGE_ROBOT, (COLORREF)k->settings.coul_fond.Get());
         ExpectRepaintChangesNothing();
         for (int action : turns) {
             SCOPED_TRACE(testing::Message() << "round " << round << ", action " << action);
@@ -138,7 +118,7 @@ TEST_F(BoardPixelTest, EveryKindOfTurnLeavesTheBoardAsARepaintWouldAndKeepsNoDra
         }
         MoveMouse(FromHeroCentre(20, 3));
         MoveMouse(FromHeroCentre(-20, 3));
-        k->painter.SetBackgroundColour(k->settings, RGB(0, 0, 80 + round));
+        k->painter.SetBackgroundColour(s, RGB(0, 0, 80 + round));
         Repaint();
         if (round == 0)
             live = LiveGdiObjects();
