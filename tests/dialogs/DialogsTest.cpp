@@ -1,0 +1,453 @@
+// The options sheet, the help and the about box on the real game: opened modeless so that a test
+// drives them step by step, or modal from their keys, closed from a thread timer.
+#include <stdio.h>
+#include <string.h>
+
+#include <map>
+
+#include "dialogs/AboutDialog.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/OptionsSheet.h"
+#include "resources/ResourceIds.h"
+#include "shell/sl/WindowRoutines.h"
+#include "tests/shell/MessageRecorder.h"
+#include "tests/shell/ShellFixture.h"
+#include "view/Sound.h"
+
+namespace {
+
+std::string Text(HWND window)
+{
+    char text[4096] = "";
+    return std::string(text, GetWindowTextA(window, text, sizeof text));
+}
+std::string Item(HWND page, int id) { return Text(GetDlgItem(page, id)); }
+void Click(HWND page, int id) { SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+COLORREF Pixel(HWND window, int x, int y)  // after the pending paint
+{
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return c;
+}
+
+// Each opening's offered colour, answered with the next of g_answers, or cancelled when none is left.
+std::vector<COLORREF> g_offered, g_answers;
+BOOL WINAPI FakeChooseColor(CHOOSECOLORA* choice)
+{
+    g_offered.push_back(choice->rgbResult);
+    bool answered = g_offered.size() <= g_answers.size();
+    choice->rgbResult = answered ? g_answers[g_offered.size() - 1] : 0;
+    return answered;
+}
+
+// Each wave with the watched duration when it first played: a Test's value in force.
+CIntSetting CSettings::*g_watched;
+std::map<int, int> g_played;
+BOOL WINAPI WatchingPlaySound(LPCSTR sound, HMODULE, DWORD)
+{
+    g_played.emplace((int)(ULONG_PTR)sound, (g_krelmot->settings.*g_watched).Get());
+    return TRUE;
+}
+
+// The shell's commands; the sounds, with what the thank-you button showed then.
+std::vector<std::string> g_shell;
+std::string g_sound;
+HWND g_thanks;
+BOOL RecordShell(SHELLEXECUTEINFOA* i)
+{
+    g_shell.push_back(std::string(i->lpVerb) + " " + i->lpFile + (i->lpParameters || i->hwnd ? " +" : ""));
+    return TRUE;
+}
+BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD flags)
+{
+    g_sound += std::to_string((ULONG_PTR)sound) + (flags & SND_ASYNC ? " async " : " sync ") + Text(g_thanks) +
+               (GetUpdateRect(g_thanks, NULL, FALSE) ? " unpainted" : "");
+    return TRUE;
+}
+
+// The modal dialog a command opened, its title kept, ended from a thread timer: a sheet by its Cancel
+// button, which a dialog ignores.
+std::string g_opened;
+void CALLBACK EndDialogSoon(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND d = GetLastActivePopup(g_krelmot->mainWindow);
+    if (d == g_krelmot->mainWindow)
+        return;
+    g_opened += Text(d) + (g_krelmot->IsDirectionMarkerActive() ? " over the marker|" : "|");
+    SendMessageA(d, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EndDialog(d, 0);
+}
+
+std::string Items(HWND list)
+{
+    std::string all;
+    char text[64];
+    for (int i = 0; SendMessageA(list, LB_GETTEXT, i, (LPARAM)text) > 0; ++i)
+        all += std::string(text) + "|";
+    return all;
+}
+
+// Its image, then the texts of its six columns.
+std::string Row(HWND list, int row)
+{
+    char text[64];
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE, item.iItem = row;
+    SendMessageA(list, LVM_GETITEMA, 0, (LPARAM)&item);
+    std::string shown = std::to_string(item.iImage);
+    for (item.iSubItem = 0; item.iSubItem < 6; ++item.iSubItem) {
+        item.pszText = text, item.cchTextMax = sizeof text;
+        SendMessageA(list, LVM_GETITEMTEXTA, row, (LPARAM)&item);
+        shown += "|" + std::string(item.pszText);
+    }
+    return shown;
+}
+
+}
+
+class DialogTest : public ShellTest {
+protected:
+    HWND Open(int page)  // the sheet; the earlier one goes, the main window's end takes the last
+    {
+        DestroyWindow(sheet);
+        sheet = OpenOptionsSheetModeless(k->mainWindow);
+        return page ? Page(page) : PropSheet_GetCurrentPageHwnd(sheet);
+    }
+    HWND Page(int index)  // leaving the current page first, as a tab click does
+    {
+        SendMessageA(sheet, PSM_SETCURSEL, index, 0);
+        return PropSheet_GetCurrentPageHwnd(sheet);
+    }
+    void Press(int button) { SendMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
+    std::vector<int> Snapshot()  // every value the sheet edits, and its changed mark
+    {
+        CSettings& s = k->settings;
+        std::vector<int> values = {s.son.Get(), s.son.changed, k->level};
+        for (CIntSetting* v : {&s.largeur, &s.hauteur, &s.religion, &s.intro, &s.coul_fond, &s.temps_move,
+            &s.temps_tele, &s.temps_sonic, &s.temps_coucou, &s.temps_rex, &s.nb_robot_base, &s.nb_robot_incr})
+            values.insert(values.end(), {v->Get(), v->changed});
+        return values;
+    }
+    HWND Show(int id, CAboutDialog* about)  // the help or the about box
+    {
+        HWND d = CreateDialogParamA(k->instance, MAKEINTRESOURCEA(id), k->mainWindow,
+                                    id == IDD_HELP ? HelpDialogProc : AboutDialogProc, (LPARAM)about);
+        ShowWindow(d, SW_SHOW);
+        return d;
+    }
+    bool Key(HWND d, WPARAM key)  // as the modal loop hands a key over; false once the dialog has ended
+    {
+        MSG msg = {GetFocus(), WM_KEYDOWN, key, 0, 0, {0, 0}};
+        IsDialogMessageA(d, &msg);
+        return IsWindowVisible(d);
+    }
+
+    HWND sheet = 0;
+};
+
+// An intro or religion the page cannot show is applied as "no intro" and "else"; the colour chooser
+// offers the colour in force, and the preview shows the latest choice.
+TEST_F(DialogTest, OKWithNoEditCommitsNothingApplyCommitsTheBasePageAndCancelNothing)
+{
+    g_chooseColor = FakeChooseColor;
+    k->level = 4;
+    std::vector<int> before = Snapshot();
+    Open(1);
+    Press(PSBTN_OK);
+    EXPECT_EQ(before, Snapshot()) << "OK";
+    k->settings.intro.value = 7;
+    k->settings.religion.value = 9;
+    g_answers = {RGB(0, 0, 255), RGB(0, 128, 0), RGB(255, 0, 0)};
+    HWND page = Open(0);
+    SendDlgItemMessageA(page, IDC_SOUND, BM_CLICK, 0, 0);
+    Click(page, IDC_COLOUR);
+    Click(page, IDC_COLOUR);
+    EXPECT_EQ(RGB(0, 128, 0), Pixel(GetDlgItem(page, IDC_COLOUR), 2, 2)) << "the preview";
+    Press(PSBTN_APPLYNOW);
+    EXPECT_TRUE(GetUpdateRect(k->mainWindow, NULL, FALSE)) << "the board to repaint";
+    CSettings& s = k->settings;
+    EXPECT_EQ((std::vector<int>{(int)RGB(0, 128, 0), 0, RELIGION_ELSE, false, true, true}),
+              (std::vector<int>{s.coul_fond.Get(), s.intro.Get(), s.religion.Get(), s.son.Get(), s.intro.changed,
+                                s.religion.changed}));
+    before = Snapshot();
+    page = Open(0);
+    SendDlgItemMessageA(page, IDC_SOUND, BM_CLICK, 0, 0);
+    Click(page, IDC_COLOUR);
+    SetDlgItemTextA(Page(1), IDC_WIDTH, "31");
+    Page(0);
+    Press(PSBTN_CANCEL);
+    EXPECT_EQ(before, Snapshot()) << "Cancel";
+    EXPECT_EQ((std::vector<COLORREF>{0, 0, RGB(0, 128, 0)}), g_offered) << "the colour in force, not a choice";
+    EXPECT_EQ(std::to_string(k->Columns()), Item(Open(1), IDC_WIDTH)) << "the next opening starts afresh";
+}
+
+// Every control with a text of its own shows it, as do the tabs and the list's columns.
+TEST_F(DialogTest, TheSheetSpeaksTheCurrentLanguage)
+{
+    const struct { int language; const char* shown; } cases[] = {
+        {LANG_FRENCH, "Avance|Pas d'intro|Pos Col"}, {LANG_ENGLISH, "Avanced|No intro|Col Pos"}};
+    for (auto& c : cases) {
+        k->ChangeLanguage(c.language);
+        HWND base = Open(0), advanced = Page(1), debugBase = Page(2);
+        char title[64] = "", header[64] = "";
+        TCITEMA tab = {TCIF_TEXT, 0, 0, title, sizeof title, 0, 0};
+        SendMessageA(PropSheet_GetTabControl(sheet), TCM_GETITEMA, 1, (LPARAM)&tab);
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT, column.pszText = header, column.cchTextMax = sizeof header;
+        SendDlgItemMessageA(Page(3), IDC_PIECES, LVM_GETCOLUMNA, 1, (LPARAM)&column);
+        EXPECT_EQ(c.shown, std::string(title) + "|" + Item(base, IDC_INTRO) + "|" + header);
+        for (HWND page : {base, advanced, debugBase})
+            for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                const char* own = k->texts.GetText(GetDlgCtrlID(child));
+                EXPECT_EQ(own ? own : Text(child), Text(child)) << "re-texted: " << GetDlgCtrlID(child);
+            }
+    }
+}
+
+// In the order of the checks; 2^31 and beyond are too big, never negative. The rows run on from one
+// another: only a new board or new robot numbers start a new game, and the window follows the board.
+TEST_F(DialogTest, LeavingTheAvancedPageChecksTheValuesInOrderAndApplyStartsANewGameOnlyForANewBoard)
+{
+    const int edits[] = {IDC_WIDTH, IDC_HEIGHT, IDC_BASE, IDC_ADDED, IDC_MOVE, IDC_TELE, IDC_SONIC, IDC_HELLO, IDC_REX};
+    const struct { const char *values, *message; int focus; bool newGame; } cases[] = {
+        {"14|200|3|1|200|100|200|100|200", "Width must be between 15 and 110", IDC_WIDTH, false},
+        {"30|2147483648|3|1|200|100|200|100|200", "Height must be between 15 and 80", IDC_HEIGHT, false},
+        {"30|20|0|1|200|100|200|100|200", "The base number of robots must be between 1 and 300", IDC_BASE, false},
+        {"30|20|3|101|200|100|200|100|200", "The added number of robots must be between 1 and 100", IDC_ADDED, false},
+        {"30|20|3|1|5001|100|200|100|200", "Moving duration must be between 0 and 5000", IDC_MOVE, false},
+        {"30|20|3|1|200|3000000000|200|100|200", "Teleportation time must be between 0 and 5000", IDC_TELE, false},
+        {"30|20|3|1|200|100|4294967296|100|200", "Sonic time must be between 0 and 5000", IDC_SONIC, false},
+        {"30|20|3|1|200|100|200|99999|200", "Hello time must be between 0 and 5000", IDC_HELLO, false},
+        {"30|20|3|1|200|100|200|100|5001", "Robot exploration duration must be between 0 and 5000", IDC_REX, false},
+        {"15|80|1|100|0|5000|0|0|5000", "", 0, true},
+        {"15|80|1|100|1|5000||0|5000", "", 0, false},  // an empty duration reads as 0
+        {"16|80|1|100|1|5000|0|0|5000", "", 0, true},
+        {"16|79|1|100|1|5000|0|0|5000", "", 0, true},
+        {"16|79|2|100|1|5000|0|0|5000", "", 0, true},
+        {"16|79|2|99|1|5000|0|0|5000", "", 0, true}};
+    k->ChangeLanguage(LANG_ENGLISH);
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.values);
+        k->StartLevel(4);
+        HWND page = Open(1);
+        const char* value = c.values;
+        for (int edit : edits) {
+            SetDlgItemTextA(page, edit, std::string(value, strcspn(value, "|")).c_str());
+            value += strcspn(value, "|") + 1;
+        }
+        std::vector<int> before = Snapshot();
+        CMessageRecorder boxes;
+        Page(0);
+        ASSERT_EQ(*c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}, boxes.Texts());
+        EXPECT_TRUE(!*c.message || GetFocus() == GetDlgItem(page, c.focus)) << "the focus on the failed edit";
+        Press(PSBTN_APPLYNOW);
+        EXPECT_TRUE(*c.message ? before == Snapshot() : k->level == (c.newGame ? 1 : 4)) << "applied or not";
+        RECT client;
+        GetClientRect(k->mainWindow, &client);
+        EXPECT_EQ(17 * k->Columns() + 1, client.right);
+    }
+}
+
+// A Test plays its action with its edit's duration, at most ten seconds, then puts the setting back;
+// the default buttons fill the edits only; an arrow steps within the bounds.
+TEST_F(DialogTest, TheAvancedPageButtonsAndArrows)
+{
+    g_playSound = WatchingPlaySound;
+    HWND page = Open(1);
+    const struct { int button, edit; CIntSetting CSettings::*setting; const char* typed; int used, wave; } tests[] = {
+        {IDC_MOVE_TEST, IDC_MOVE, &CSettings::temps_move, "7", 7, WAVE_DEATH},  // the robot steps on him
+        {IDC_TELE_TEST, IDC_TELE, &CSettings::temps_tele, "7", 7, WAVE_TELEPORT},
+        {IDC_SONIC_TEST, IDC_SONIC, &CSettings::temps_sonic, "7", 7, WAVE_SONIC},
+        {IDC_HELLO_TEST, IDC_HELLO, &CSettings::temps_coucou, "7", 7, WAVE_HELLO},
+        {IDC_MOVE_TEST, IDC_MOVE, &CSettings::temps_move, "4000000", 10000, WAVE_LEVEL},  // no robot: the level ends
+        {IDC_MOVE_TEST, IDC_MOVE, &CSettings::temps_move, "2147483648", 10000, WAVE_LEVEL}};
+    for (auto& t : tests) {
+        SCOPED_TRACE(testing::Message() << "button " << t.button << ", " << t.typed);
+        Layout(10, 10);
+        if (t.wave == WAVE_DEATH)
+            Robot(11, 10);
+        g_watched = t.setting;
+        (k->settings.*t.setting).value = 123;
+        g_played.clear();
+        SetDlgItemTextA(page, t.edit, t.typed);
+        Click(page, t.button);
+        EXPECT_EQ(t.used, g_played.count(t.wave) ? g_played[t.wave] : -1);
+        EXPECT_TRUE(123 == (k->settings.*t.setting).Get() && (t.wave == WAVE_DEATH) == k->hero.dead);
+    }
+    SetDlgItemTextA(page, IDC_REX, "0");
+    Click(page, IDC_REX_TEST);
+    EXPECT_TRUE(k->explosions.IsEmpty() && k->AddExplosion(0, 0)) << "no mark left on the explosion's cell";
+    std::vector<int> before = Snapshot();
+    SetDlgItemTextA(page, IDC_WIDTH, "4294967295");
+    SetDlgItemTextA(page, IDC_HEIGHT, "4294967295");
+    Click(page, IDC_DEFAULT_ROBOTS);
+    Click(page, IDC_DEFAULT_SIZE);
+    EXPECT_EQ("47 32 4294967295 4294967295", Item(page, IDC_WIDTH) + " " + Item(page, IDC_HEIGHT) + " " +
+                                                 Item(page, IDC_BASE) + " " + Item(page, IDC_ADDED));
+    Click(page, IDC_DEFAULT_ROBOTS);
+    EXPECT_EQ("7 3", Item(page, IDC_BASE) + " " + Item(page, IDC_ADDED)) << "on 47 x 32 cells";
+    EXPECT_EQ(before, Snapshot()) << "only the edits change";
+    const struct { int edit; const char *from, *to; } steps[] = {
+        {IDC_HEIGHT, "79", "80"}, {IDC_ADDED, "100", "100"}, {IDC_MOVE, "999", "1000"}};
+    for (auto& s : steps) {
+        SetDlgItemTextA(page, s.edit, s.from);
+        SendDlgItemMessageA(page, s.edit, WM_KEYDOWN, VK_UP, 0);
+        EXPECT_EQ(s.to, Item(page, s.edit)) << s.edit << " from " << s.from;
+    }
+    Press(PSBTN_APPLYNOW);
+    EXPECT_EQ(1000, k->settings.temps_move.Get()) << "read back as shown";
+}
+
+// The bitmaps in the program's order; the waves sorted, played on a double click.
+TEST_F(DialogTest, TheDebugPageShowsTheIniPathAndTheResourceLists)
+{
+    std::string bitmaps;
+    for (int id : {175, 176, 177, 178, 181, 182, 183, 184, 185, 186, 187, 188, 189, 190, 191, 192, 193, 196, 223, 224,
+                   225, 226, 227, 228, 229, 230, 231, 232, 233, 235, 237, 238, 239, 240, 241, 242, 243, 244, 245, 268})
+        bitmaps += "Bitmap " + std::to_string(id) + "|";
+    HWND page = Open(2), waveList = GetDlgItem(page, IDC_WAVES);
+    EXPECT_NE(std::string::npos, Item(page, IDC_INI_PATH).find("\\krelmot-shell-test\\Krelmot.ini"));
+    EXPECT_EQ(bitmaps, Items(GetDlgItem(page, IDC_BITMAPS)));
+    EXPECT_EQ("Wave 196|Wave 200|Wave 201|Wave 202|Wave 203|Wave 206|Wave 207|Wave 238|", Items(waveList));
+    SendMessageA(waveList, LB_SETCURSEL, 7, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_WAVES, LBN_DBLCLK), (LPARAM)waveList);
+    EXPECT_EQ(std::vector<int>(1, WAVE_THANKS), g_recorded.sounds);
+}
+
+TEST_F(DialogTest, DebugApplyDrawsTheGridAndStartsANewGameOnlyWhenImmortalityChanged)
+{
+    const struct { int clicks[2]; bool grid, immortal; int level; } cases[] = {
+        {{IDC_GRID, 0}, true, false, 4}, {{IDC_IMMORTAL, 0}, false, true, 1},
+        {{IDC_IMMORTAL, IDC_IMMORTAL}, false, false, 4}};  // switched back: no new game
+    for (auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        k->settings.grille.value = k->settings.immortalite.value = false;
+        k->level = 4;
+        HWND page = Open(2);
+        for (int box : c.clicks)
+            SendDlgItemMessageA(page, box, BM_CLICK, 0, 0);
+        ValidateRect(k->mainWindow, NULL);
+        Press(PSBTN_APPLYNOW);
+        EXPECT_EQ((std::vector<int>{c.grid, c.immortal, c.level}),
+                  (std::vector<int>{k->settings.grille.Get(), k->settings.immortalite.Get(), k->level}));
+        EXPECT_TRUE(GetUpdateRect(k->mainWindow, NULL, FALSE)) << "the board drawn again";
+    }
+}
+
+// In the board's colours, rebuilt when shown again after a Move Test on the "Avanced" page has destroyed
+// two robots and left a heap; a row whose piece is gone shows nothing and never says hello.
+TEST_F(DialogTest, TheDebugListShowsTheGameAsItIsAndNeverAnimatesAPieceThatIsGone)
+{
+    k->settings.coul_fond.value = RGB(0, 0, 160);
+    k->settings.temps_rex.value = k->settings.temps_coucou.value = 0;
+    HWND advanced = Open(1);
+    Layout(10, 10);
+    for (CCell c : {At(12, 9), At(12, 11), At(20, 20)})
+        Robot(c.column, c.line);
+    HWND list = GetDlgItem(Page(3), IDC_PIECES);
+    EXPECT_EQ(4, ListView_GetItemCount(list));
+    EXPECT_EQ(RGB(0, 0, 160), ListView_GetTextBkColor(list));
+    EXPECT_EQ(RGB(255, 255, 95), ListView_GetTextColor(list));
+    Page(1);
+    SetDlgItemTextA(advanced, IDC_MOVE, "0");
+    Click(advanced, IDC_MOVE_TEST);
+    Page(3);
+    ASSERT_EQ(3, ListView_GetItemCount(list));
+    CCell cells[3] = {At(10, 10), At(19, 19), At(11, 10)};  // the hero, the robot, the heap: images 0, 1, 2
+    for (int row = 0; row < 3; ++row) {
+        CPoint p = k->PixelOf(cells[row].column, cells[row].line);
+        char expected[64];
+        snprintf(expected, sizeof expected, "%d| %d|%d|%d|%d|%d|", row, row, cells[row].column, cells[row].line, p.x,
+                 p.y);
+        EXPECT_EQ(expected, Row(list, row));
+    }
+    k->StartLevel(1);
+    g_recorded.sounds.clear();
+    for (int row : {2, 3, 0}) {  // 3: below the last row
+        RECT r;
+        ListView_GetItemRect(list, row, &r, LVIR_BOUNDS);
+        SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, row < 3 ? (r.top + r.bottom) / 2 : 1000));
+    }
+    EXPECT_EQ(std::vector<int>(1, WAVE_HELLO), g_recorded.sounds) << "the hero's row only";
+    EXPECT_EQ("-2||||||", Row(list, 2));
+}
+
+TEST_F(DialogTest, TheirKeysAndCommandsOpenTheDialogsOverAHiddenMarker)
+{
+    k->ChangeLanguage(LANG_ENGLISH);
+    const struct { WPARAM key; int command; } openings[] = {
+        {VK_F1, 0}, {0, CMD_HELP}, {0, CMD_ABOUT}, {'O', 0}, {0, CMD_OPTIONS}};
+    for (auto& open : openings) {
+        Layout(10, 10);
+        MoveMouse(FromHeroCentre(20, 3));
+        ASSERT_TRUE(k->IsDirectionMarkerActive());
+        UINT_PTR timer = SetTimer(NULL, 0, 10, EndDialogSoon);
+        open.key ? ShellTest::Key(open.key) : Command(open.command);
+        KillTimer(NULL, timer);
+    }
+    EXPECT_EQ("Help|Help|About ...|Options|Options|", g_opened);
+}
+
+// The help: light grey on black, its title and thank-you button in grey sweeps, that button its only way
+// out, its answer painted before the sound holds the thread. The about box: a link found by position
+// lights under the pointer, a click opens it through the shell; Enter closes, Escape does not.
+TEST_F(DialogTest, HelpAndAboutSpeakTheLanguageAndAnswerKeysClicksAndThePointer)
+{
+    g_shellExecute = RecordShell;
+    g_playSound = RecordSound;
+    const struct { int language; bool sound; const char *help, *start, *about, *mail; } cases[] = {
+        {LANG_FRENCH, true, "Aide|Merci Tessarin Software !|KRELMOT", "\r\n Krelmot est bas\xe9 sur",
+         "A propos ...|Site web: https://krelmot.example.org/|Remarques et suggestions: krelmot@example.org",
+         "open mailto:krelmot@example.org?subject=Krelmot%201.0%20FR"},
+        {LANG_ENGLISH, false, "Help|Thank you Tessarin Software !|KRELMOT", "\r\n Krelmot is based on",
+         "About ...|Web site: https://krelmot.example.org/|Remarks and suggestions: krelmot@example.org",
+         "open mailto:krelmot@example.org?subject=Krelmot%201.0%20EN"}};
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        k->ChangeLanguage(c.language);
+        k->settings.son.value = c.sound;
+        g_sound.clear();
+        HWND d = Show(IDD_HELP, 0), edit = GetDlgItem(d, IDC_HELP_TEXT), title = GetDlgItem(d, IDC_HELP_TITLE);
+        g_thanks = GetDlgItem(d, IDC_HELP_THANKS);
+        EXPECT_EQ(c.help, Text(d) + "|" + Text(g_thanks) + "|" + Text(title));
+        EXPECT_EQ(0u, Text(edit).find(c.start));
+        HDC dc = GetDC(edit);  // a stock brush, which the edit may keep as long as it likes
+        EXPECT_EQ(GetStockObject(BLACK_BRUSH), (HGDIOBJ)SendMessageA(d, WM_CTLCOLORSTATIC, (WPARAM)dc, (LPARAM)edit));
+        EXPECT_EQ(RGB(220, 220, 220), GetTextColor(dc));
+        ReleaseDC(edit, dc);
+        EXPECT_TRUE(Key(d, VK_ESCAPE) && Key(d, VK_RETURN));
+        const struct { HWND control; bool pressed; int end; } bands[] = {  // white or black at the left end
+            {title, false, 255}, {g_thanks, false, 255}, {g_thanks, true, 0}};
+        for (auto& b : bands) {  // the sweep's direction: the rest is SL_DrawGradientItem's
+            SendMessageA(b.control, BM_SETSTATE, b.pressed, 0);
+            EXPECT_NEAR(b.end, GetRValue(Pixel(b.control, 0, 2)), 5) << GetDlgCtrlID(b.control) << " " << b.pressed;
+        }
+        SendMessageA(g_thanks, BM_CLICK, 0, 0);
+        EXPECT_EQ(c.sound ? "238 sync De rien !" : "", g_sound);
+        EXPECT_FALSE(IsWindowVisible(d));
+        CAboutDialog about;
+        d = Show(IDD_ABOUT, &about);
+        HWND web = GetDlgItem(d, IDC_ABOUT_WEB), mail = GetDlgItem(d, IDC_ABOUT_MAIL);
+        EXPECT_EQ(c.about, Text(d) + "|" + Text(web) + "|" + Text(mail));
+        const struct { HWND under; std::vector<std::string> commands; } moves[] = {
+            {web, {"open https://krelmot.example.org/"}}, {mail, {c.mail}}, {GetDlgItem(d, IDC_ABOUT_CREDITS), {}},
+            {d, {}}, {mail, {c.mail}}};
+        for (auto& m : moves) {  // a move, then a click where the pointer stopped
+            SCOPED_TRACE(&m - moves);
+            POINT p = {3, 3};
+            MapWindowPoints(m.under, d, &p, 1);
+            g_shell.clear();
+            SendMessageA(d, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+            for (HWND link : {web, mail})
+                EXPECT_EQ(GetSysColor(link == m.under ? COLOR_INFOBK : COLOR_BTNFACE), Pixel(link, 2, 2));
+            SendMessageA(d, WM_LBUTTONDOWN, 0, MAKELPARAM(p.x, p.y));
+            EXPECT_EQ(m.commands, g_shell);
+        }
+        EXPECT_TRUE(Key(d, VK_ESCAPE));
+        EXPECT_FALSE(Key(d, VK_RETURN));
+        DestroyWindow(d);
+    }
+}
