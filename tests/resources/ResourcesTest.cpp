@@ -1,5 +1,5 @@
-// The pictures, sounds and texts, read back from this program's own resources,
-// which come from the same resource script as the game's.
+// The pictures, sounds and texts, read back from this program's own resources, which come from the
+// same resource script as the game's; what the generators make of their sources is tested natively.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -13,8 +13,6 @@
 #include "resources/ResourceIds.h"
 
 namespace {
-
-const COLORREF BLACK = RGB(0, 0, 0), GREEN = RGB(0, 255, 0);
 
 const BYTE* Resource(LPCSTR type, int id, DWORD* size)
 {
@@ -33,23 +31,19 @@ COLORREF Colour(const BITMAPINFOHEADER* h, int x, int y)
     return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
 }
 
-bool Grey(COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); }
-
 }
 
-// Hero, robot, heap and the dead hero, arrows, explosion; digits 0 to 9; the toolbar strips, a picture
-// every 32 pixels (the pitch), the normal one the hot one in greys; the about box's. Each has something
-// drawn in every square, and none is like another but the first picture of the explosion, the robot.
-TEST(Bitmaps, EveryPictureHasItsSizeDepthAndGroundAndIsDrawnUnlikeTheOthers)
+// Hero, robot, heap and the dead hero, arrows, explosion; digits 0 to 9; the toolbar strips on their green
+// ground; the about box's. Each is drawn on its ground at the corners, and none is like another but the
+// first picture of the explosion, which is the robot.
+TEST(Bitmaps, EveryPictureHasItsSizeDepthAndGroundAndIsUnlikeTheOthers)
 {
-    const struct { std::vector<int> ids; int width, height, bits, pitch; COLORREF ground; } pictures[] = {
+    const struct { std::vector<int> ids; int width, height, bits; COLORREF ground; } pictures[] = {
         {{175, 176, 177, 178, 191, 192, 193, 223, 182, 183, 184, 185, 186, 187, 188, 189, 190, 224, 225, 226, 227,
-          228, 229, 230, 231, 232, 233}, 16, 16, 4, 16, BLACK},
-        {{244, 235, 245, 237, 238, 239, 240, 241, 242, 243}, 16, 31, 4, 16, BLACK},
-        {{IDB_TOOLBAR_HOT, IDB_TOOLBAR_NORMAL}, 256, 32, 4, 32, GREEN}, {{IDB_ABOUT}, 50, 50, 8, 50, BLACK}};
+          228, 229, 230, 231, 232, 233}, 16, 16, 4, RGB(0, 0, 0)},
+        {{244, 235, 245, 237, 238, 239, 240, 241, 242, 243}, 16, 31, 4, RGB(0, 0, 0)},
+        {{IDB_TOOLBAR_HOT, IDB_TOOLBAR_NORMAL}, 256, 32, 4, RGB(0, 255, 0)}, {{IDB_ABOUT}, 50, 50, 8, RGB(0, 0, 0)}};
     std::map<std::vector<COLORREF>, int> seen;
-    std::vector<COLORREF> hot;
-    int greyed = 0;
     for (auto& p : pictures)
         for (int id : p.ids) {
             SCOPED_TRACE(id);
@@ -60,50 +54,31 @@ TEST(Bitmaps, EveryPictureHasItsSizeDepthAndGroundAndIsDrawnUnlikeTheOthers)
                       (std::vector<LONG>{h->biWidth, h->biHeight, h->biBitCount, (LONG)h->biCompression,
                                          (LONG)(h->biClrUsed % (1u << p.bits))}));
             std::vector<COLORREF> pixels;
-            for (int left = 0; left < p.width; left += p.pitch) {
-                int drawn = 0;
-                for (int y = 0; y < p.height; y++)
-                    for (int x = left; x < left + p.pitch; x++) {
-                        pixels.push_back(Colour(h, x, y));
-                        drawn += pixels.back() != p.ground;
-                    }
-                EXPECT_GE(drawn, 8) << "picture at x " << left;
-            }
-            for (int corner = 0; corner < 4; corner++)
-                EXPECT_EQ(p.ground, Colour(h, corner % 2 * (p.width - 1), corner / 2 * (p.height - 1))) << corner;
+            for (int i = 0; i < p.width * p.height; ++i)
+                pixels.push_back(Colour(h, i % p.width, i / p.width));
+            EXPECT_EQ(std::vector<COLORREF>(4, p.ground), (std::vector<COLORREF>{pixels[0], pixels[p.width - 1],
+                                                          pixels[pixels.size() - p.width], pixels.back()}));
+            EXPECT_GE(pixels.size() - std::count(pixels.begin(), pixels.end(), p.ground), 8u) << "drawn";
             EXPECT_EQ(id == 224 ? 176 : id, seen.insert(std::make_pair(pixels, id)).first->second) << "alike";
-            hot = id == IDB_TOOLBAR_HOT ? pixels : hot;
-            for (size_t i = 0; id == IDB_TOOLBAR_NORMAL && i < pixels.size(); ++i)
-                greyed += hot[i] == GREEN ? pixels[i] == GREEN : pixels[i] != GREEN && Grey(pixels[i]);
         }
-    EXPECT_EQ(256 * 32, greyed) << "the normal toolbar's pixels";
-    EXPECT_GT(std::count_if(hot.begin(), hot.end(), [](COLORREF c) { return c != GREEN && !Grey(c); }), 8 * 100);
 }
 
-// Each sound is 8-bit mono PCM at 22050 Hz in the plain 44-byte layout, lasts
-// about its length, is audible, never clipped, and silent at both ends so that
-// starting or cutting it makes no click.
-TEST(Waves, EverySoundIsCleanPcmOfItsLength)
+// Each sound is 8-bit mono PCM at 22050 Hz in the plain 44-byte layout and lasts about its length.
+TEST(Waves, EverySoundIsPcmOfItsLength)
 {
     const struct { int id; double seconds; } waves[] = {
         {IDW_TELEPORT, 0.65}, {IDW_SONIC, 1.03},      {IDW_HELLO, 0.54},            {IDW_DEATH, 2.51},
         {IDW_REFUSAL, 0.18},  {IDW_LEVEL_DONE, 3.17}, {IDW_ROBOTS_DESTROYED, 0.51}, {IDW_THANK_YOU, 1.19}};
     for (auto& w : waves) {
-        SCOPED_TRACE(w.id);
         DWORD size;
-        const BYTE* data = Resource("WAVE", w.id, &size);
-        ASSERT_GE(size, 46u);
-        const DWORD *head = (const DWORD*)data, count = head[10];  // tag 1 and one channel; align 1 and 8 bits
+        const DWORD* head = (const DWORD*)Resource("WAVE", w.id, &size);
+        ASSERT_GE(size, 46u) << w.id;
+        DWORD count = head[10];  // tag 1 and one channel; align 1 and 8 bits; the samples padded to an even size
         EXPECT_EQ((std::vector<DWORD>{mmioFOURCC('R', 'I', 'F', 'F'), size - 8, mmioFOURCC('W', 'A', 'V', 'E'),
                                       mmioFOURCC('f', 'm', 't', ' '), 16, 0x10001, 22050, 22050, 0x80001,
                                       mmioFOURCC('d', 'a', 't', 'a'), size - 44 - count % 2}),
-                  std::vector<DWORD>(head, head + 11)) << "the samples padded to an even size";
-        const BYTE* samples = data + 44;
-        EXPECT_NEAR(w.seconds, count / 22050.0, w.seconds * 0.1);
-        auto range = std::minmax_element(samples, samples + count);
-        EXPECT_TRUE(*range.first > 0 && *range.second < 255) << "clipped";
-        EXPECT_GE(std::max(128 - *range.first, *range.second - 128), 48) << "too quiet";
-        EXPECT_TRUE(abs(samples[0] - 128) <= 4 && abs(samples[count - 1] - 128) <= 4) << "silent at both ends";
+                  std::vector<DWORD>(head, head + 11)) << w.id;
+        EXPECT_NEAR(w.seconds, count / 22050.0, w.seconds * 0.1) << w.id;
     }
 }
 
