@@ -41,25 +41,23 @@ TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteG
     EXPECT_EQ(std::vector<std::string>(), g_recorded.boxes) << "every picture loaded";
     EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), (HICON)GetClassLongPtrA(k->mainWindow, GCLP_HICON));
     CSettings& s = k->settings;
-    s.largeur.value = s.hauteur.value = 15;
-    s.grille.value = true;
+    s.largeur.value = s.hauteur.value = 15, s.grille.value = true;
     s.temps_move.value = s.temps_tele.value = s.temps_sonic.value = s.temps_coucou.value = s.temps_rex.value = 20;
     k->FitWindowToGrid();
-    const int robots[][2] = {{2, 0}, {2, 2}, {0, 3}, {12, 12}, {7, 7}, {0, 5}, {1, 5}};
     const int turns[] = {ACTION_HELLO, ACTION_MOVE, ACTION_SONIC, ACTION_TELEPORT, ACTION_MOVE, ACTION_REMAIN};
     for (COLORREF ground : {RGB(0, 0, 0), RGB(255, 255, 255)}) {
         SCOPED_TRACE(ground);
         k->painter.SetBackgroundColour(s, ground);
         Layout(0, 0);
-        for (auto& r : robots)
-            Robot(r[0], r[1]);
+        for (CCell c : {At(2, 0), At(2, 2), At(0, 3), At(12, 12), At(7, 7), At(0, 5), At(1, 5)})
+            Robot(c.column, c.line);
         k->AppendHeap(5, 5);
         Repaint();
         ExpectCellShows(0, 0, IMAGE_HERO, ground);
         ExpectCellShows(12, 12, IMAGE_ROBOT, ground);
         ExpectCellShows(5, 5, IMAGE_HEAP, ground);
         CGrab grab(k->mainWindow);
-        int top = k->gridRect.top, lines = 0, cells = 0, yellow = 0;
+        int top = k->gridRect.top, lines = 0, cells = 0;
         EXPECT_TRUE(k->gridRect.right == 256 && k->gridRect.bottom == top + 256);
         for (int i = 0; i <= 15; ++i)
             for (int j = 0; j < 15; ++j) {  // every line across every cell, and the cells of line 10
@@ -73,9 +71,8 @@ TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteG
         k->painter.welcomeLine = 10;
         Repaint();
         CGrab intro(k->mainWindow);
-        for (int x = 0; x < 256 * 12; ++x)
-            yellow += intro.At(x % 256, k->PixelOf(0, 10).y + x / 256) == RGB(255, 255, 0);
-        EXPECT_GT(yellow, 20);
+        auto line = intro.pixels.begin() + k->PixelOf(0, 10).y * intro.width;
+        EXPECT_GT(std::count(line, line + 12 * intro.width, RGB(255, 255, 0)), 20);
         ExpectCellShows(0, 0, -1, ground);
         k->introActive = false;
         Repaint();
