@@ -1,5 +1,4 @@
-// The options sheet, the help and the about box on the real game: opened modeless so that a test
-// drives them step by step, or modal from their keys, closed from a thread timer.
+// The options sheet, the help and the about box on the real game: modeless, driven step by step.
 #include <stdio.h>
 
 #include <map>
@@ -50,8 +49,7 @@ BOOL RecordShell(SHELLEXECUTEINFOA* i)
     return TRUE;
 }
 
-// The modal dialog a command opened, its title kept, ended from a thread timer: a sheet by its Cancel
-// button, which a dialog ignores.
+// Ends the modal dialog a command opened, its title kept: a sheet by Cancel, which a dialog ignores.
 std::string g_opened;
 void CALLBACK EndDialogSoon(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -77,8 +75,10 @@ std::string Row(HWND list, int row)  // its image, then the texts of its six col
     item.mask = LVIF_IMAGE, item.iItem = row;
     ListView_GetItem(list, &item);
     std::string shown = std::to_string(item.iImage);
-    for (int column = 0; column < 6; ++column, shown += "|" + std::string(text))
+    for (int column = 0; column < 6; ++column) {
         ListView_GetItemText(list, row, column, text, sizeof text);
+        shown += "|" + std::string(text);
+    }
     return shown;
 }
 
@@ -107,7 +107,7 @@ protected:
             values.insert(values.end(), {v->Get(), v->changed});
         return values;
     }
-    bool Key(HWND d, WPARAM key)  // as the modal loop hands a key over; false once the dialog has ended
+    bool KeyTo(HWND d, WPARAM key)  // as the modal loop hands a key over; false once the dialog has ended
     {
         MSG msg = {GetFocus(), WM_KEYDOWN, key, 0, 0, {0, 0}};
         IsDialogMessageA(d, &msg);
@@ -299,7 +299,7 @@ TEST_F(DialogTest, TheirKeysAndCommandsOpenTheDialogsOverAHiddenMarker)
         MoveMouse(FromHeroCentre(20, 3));
         ASSERT_TRUE(k->IsDirectionMarkerActive());
         UINT_PTR timer = SetTimer(NULL, 0, 10, EndDialogSoon);
-        open.key ? ShellTest::Key(open.key) : Command(open.command);
+        open.key ? Key(open.key) : Command(open.command);
         KillTimer(NULL, timer);
     }
     EXPECT_EQ("Help|Help|About ...|Options|Options|", g_opened);
@@ -333,7 +333,7 @@ TEST_F(DialogTest, HelpAndAboutSpeakTheLanguageAndAnswerKeysClicksAndThePointer)
         EXPECT_EQ(GetStockObject(BLACK_BRUSH), (HGDIOBJ)SendMessageA(d, WM_CTLCOLORSTATIC, (WPARAM)dc, (LPARAM)edit));
         EXPECT_EQ(RGB(220, 220, 220), GetTextColor(dc));
         ReleaseDC(edit, dc);
-        EXPECT_TRUE(Key(d, VK_ESCAPE) && Key(d, VK_RETURN));
+        EXPECT_TRUE(KeyTo(d, VK_ESCAPE) && KeyTo(d, VK_RETURN));
         const struct { HWND control; bool pressed; int end; } bands[] = {  // white or black at the left end
             {title, false, 255}, {thanks, false, 255}, {thanks, true, 0}};
         for (auto& b : bands) {  // the sweep's direction: the rest is SL_DrawGradientItem's
@@ -364,6 +364,7 @@ TEST_F(DialogTest, HelpAndAboutSpeakTheLanguageAndAnswerKeysClicksAndThePointer)
             SendMessageA(d, WM_LBUTTONDOWN, 0, MAKELPARAM(p.x, p.y));
             EXPECT_EQ(m.commands, g_shell);
         }
-        EXPECT_TRUE(Key(d, VK_ESCAPE) && !Key(d, VK_RETURN));
+        EXPECT_TRUE(KeyTo(d, VK_ESCAPE) && !KeyTo(d, VK_RETURN));
+        DestroyWindow(d);  // before its object
     }
 }
