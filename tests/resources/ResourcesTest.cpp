@@ -1,45 +1,29 @@
-// The pictures and sounds, read back from this program's own resources, which
-// come from the same resource script as the game's.
+// The pictures, sounds and texts, read back from this program's own resources, which come from the
+// same resource script as the game's; what the generators make of their sources is tested natively.
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
-#include <set>
-#include <string.h>
+#include <regex>
 
+#include "dialogs/HelpAboutIds.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
-const COLORREF BLACK = RGB(0, 0, 0), GREEN = RGB(0, 255, 0);
-
-// Hero, robot, heap and the dead hero, arrows, explosion; digits 0 to 9; the
-// toolbar strips, a picture every 32 pixels (the pitch); the about box's.
-const struct {
-    std::vector<int> ids;
-    int width, height, bits, pitch;
-    COLORREF ground;
-} PICTURES[] = {{{175, 176, 177, 178, 191, 192, 193, 223, 182, 183, 184, 185, 186, 187, 188, 189, 190, 224, 225, 226,
-                  227, 228, 229, 230, 231, 232, 233},
-                 16, 16, 4, 16, BLACK},
-                {{244, 235, 245, 237, 238, 239, 240, 241, 242, 243}, 16, 31, 4, 16, BLACK},
-                {{IDB_TOOLBAR_HOT, IDB_TOOLBAR_NORMAL}, 256, 32, 4, 32, GREEN},
-                {{IDB_ABOUT}, 50, 50, 8, 50, BLACK}};
-
-const BYTE* Resource(LPCSTR type, int id, DWORD* size = 0)
+const BYTE* Resource(LPCSTR type, int id, DWORD* size)
 {
     HRSRC found = FindResourceA(NULL, MAKEINTRESOURCEA(id), type);
-    if (size)
-        *size = found ? SizeofResource(NULL, found) : 0;
+    *size = found ? SizeofResource(NULL, found) : 0;
     return found ? (const BYTE*)LockResource(LoadResource(NULL, found)) : 0;
 }
 
 // Top-down coordinates; the rows are stored bottom-up after a full palette.
-COLORREF Colour(int id, int x, int y)
+COLORREF Colour(const BITMAPINFOHEADER* h, int x, int y)
 {
-    const BITMAPINFOHEADER* h = (const BITMAPINFOHEADER*)Resource(RT_BITMAP, id);
     const RGBQUAD* palette = (const RGBQUAD*)((const BYTE*)h + h->biSize);
     const BYTE* row = (const BYTE*)(palette + (1 << h->biBitCount)) +
                       (h->biHeight - 1 - y) * ((h->biWidth * h->biBitCount + 31) / 32 * 4);
@@ -49,88 +33,63 @@ COLORREF Colour(int id, int x, int y)
 
 }
 
-// Each has something drawn in every square, and none is like another but the
+// Hero, robot, heap and the dead hero, arrows, explosion; digits 0 to 9; the toolbar strips on their green
+// ground; the about box's. Each is drawn on its ground at the corners, and none is like another but the
 // first picture of the explosion, which is the robot.
-TEST(Bitmaps, EveryPictureHasItsSizeDepthAndGroundAndIsDrawnUnlikeTheOthers)
+TEST(Bitmaps, EveryPictureHasItsSizeDepthAndGroundAndIsUnlikeTheOthers)
 {
-    std::set<int> ids;
+    const struct { std::vector<int> ids; int width, height, bits; COLORREF ground; } pictures[] = {
+        {{175, 176, 177, 178, 191, 192, 193, 223, 182, 183, 184, 185, 186, 187, 188, 189, 190, 224, 225, 226, 227,
+          228, 229, 230, 231, 232, 233}, 16, 16, 4, RGB(0, 0, 0)},
+        {{244, 235, 245, 237, 238, 239, 240, 241, 242, 243}, 16, 31, 4, RGB(0, 0, 0)},
+        {{IDB_TOOLBAR_HOT, IDB_TOOLBAR_NORMAL}, 256, 32, 4, RGB(0, 255, 0)}, {{IDB_ABOUT}, 50, 50, 8, RGB(0, 0, 0)}};
     std::map<std::vector<COLORREF>, int> seen;
-    for (auto& p : PICTURES)
+    for (auto& p : pictures)
         for (int id : p.ids) {
             SCOPED_TRACE(id);
-            ids.insert(id);
-            const BITMAPINFOHEADER* h = (const BITMAPINFOHEADER*)Resource(RT_BITMAP, id);
+            DWORD size;
+            const BITMAPINFOHEADER* h = (const BITMAPINFOHEADER*)Resource(RT_BITMAP, id, &size);
             ASSERT_TRUE(h != 0);
-            EXPECT_TRUE(h->biWidth == p.width && h->biHeight == p.height && h->biBitCount == p.bits &&
-                        h->biCompression == BI_RGB && (h->biClrUsed == 0 || h->biClrUsed == 1u << p.bits))
-                << h->biWidth << "x" << h->biHeight << ", " << h->biBitCount << " bits, " << h->biClrUsed << " colours";
-            for (int corner = 0; corner < 4; corner++)
-                EXPECT_EQ(p.ground, Colour(id, corner % 2 * (p.width - 1), corner / 2 * (p.height - 1))) << corner;
+            EXPECT_EQ((std::vector<LONG>{p.width, p.height, p.bits, BI_RGB, 0}),  // no palette size but a full one
+                      (std::vector<LONG>{h->biWidth, h->biHeight, h->biBitCount, (LONG)h->biCompression,
+                                         (LONG)(h->biClrUsed % (1u << p.bits))}));
             std::vector<COLORREF> pixels;
-            for (int left = 0; left < p.width; left += p.pitch) {
-                int drawn = 0;
-                for (int y = 0; y < p.height; y++)
-                    for (int x = left; x < left + p.pitch; x++) {
-                        pixels.push_back(Colour(id, x, y));
-                        drawn += pixels.back() != p.ground;
-                    }
-                EXPECT_GE(drawn, 8) << "picture at x " << left;
-            }
+            for (int i = 0; i < p.width * p.height; ++i)
+                pixels.push_back(Colour(h, i % p.width, i / p.width));
+            EXPECT_EQ(std::vector<COLORREF>(4, p.ground), (std::vector<COLORREF>{pixels[0], pixels[p.width - 1],
+                                                          pixels[pixels.size() - p.width], pixels.back()}));
+            EXPECT_GE(pixels.size() - std::count(pixels.begin(), pixels.end(), p.ground), 8u) << "drawn";
             EXPECT_EQ(id == 224 ? 176 : id, seen.insert(std::make_pair(pixels, id)).first->second) << "alike";
         }
-    EXPECT_EQ(40u, ids.size());
-    for (int id = 1; id <= 0xFFFF; id++)
-        EXPECT_EQ(ids.count(id) == 1, Resource(RT_BITMAP, id) != 0) << "no other picture, 236 among them: " << id;
 }
 
-TEST(Bitmaps, TheNormalToolbarIsTheHotOneInGreys)
+// Each sound is 8-bit mono PCM at 22050 Hz in the plain 44-byte layout and lasts about its length.
+TEST(Waves, EverySoundIsPcmOfItsLength)
 {
-    auto grey = [](COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); };
-    int coloured = 0;
-    for (int i = 0; i < 256 * 32; i++) {
-        COLORREF hot = Colour(IDB_TOOLBAR_HOT, i % 256, i / 256), normal = Colour(IDB_TOOLBAR_NORMAL, i % 256, i / 256);
-        EXPECT_TRUE(hot == GREEN ? normal == GREEN : normal != GREEN && grey(normal)) << i % 256 << ", " << i / 256;
-        coloured += hot != GREEN && !grey(hot);
-    }
-    EXPECT_GT(coloured, 8 * 100);
-}
-
-// Each sound is 8-bit mono PCM at 22050 Hz in the plain 44-byte layout, lasts
-// about its length, is audible, never clipped, and silent at both ends so that
-// starting or cutting it makes no click.
-TEST(Waves, EverySoundIsCleanPcmOfItsLength)
-{
-    const struct {
-        int id;
-        double seconds;
-    } waves[] = {{IDW_TELEPORT, 0.65}, {IDW_SONIC, 1.03},      {IDW_HELLO, 0.54},           {IDW_DEATH, 2.51},
-                 {IDW_REFUSAL, 0.18},  {IDW_LEVEL_DONE, 3.17}, {IDW_ROBOTS_DESTROYED, 0.51}, {IDW_THANK_YOU, 1.19}};
-    std::set<int> ids;
+    const struct { int id; double seconds; } waves[] = {
+        {IDW_TELEPORT, 0.65}, {IDW_SONIC, 1.03},      {IDW_HELLO, 0.54},            {IDW_DEATH, 2.51},
+        {IDW_REFUSAL, 0.18},  {IDW_LEVEL_DONE, 3.17}, {IDW_ROBOTS_DESTROYED, 0.51}, {IDW_THANK_YOU, 1.19}};
     for (auto& w : waves) {
-        SCOPED_TRACE(w.id);
-        ids.insert(w.id);
-        DWORD size = 0;
-        const BYTE* data = Resource("WAVE", w.id, &size);
-        ASSERT_GE(size, 46u);
-        auto word = [data](int at) { return (unsigned)*(const WORD*)(data + at); };
-        auto dword = [data](int at) { return (unsigned)*(const DWORD*)(data + at); };
-        char header[200], expected[200];
-        snprintf(header, sizeof header, "%.4s %u %.8s %u: tag %u, %u channel, %u Hz, %u B/s, align %u, %u bits; %.4s",
-                 data, dword(4), data + 8, dword(16), word(20), word(22), dword(24), dword(28), word(32), word(34),
-                 data + 36);
-        snprintf(expected, sizeof expected,
-                 "RIFF %u WAVEfmt  16: tag 1, 1 channel, 22050 Hz, 22050 B/s, align 1, 8 bits; data",
-                 (unsigned)size - 8);
-        EXPECT_STREQ(expected, header);
-        DWORD count = dword(40);
-        const BYTE* samples = data + 44;
-        ASSERT_EQ(size, 44 + count + count % 2) << "the samples, padded to an even size";
-        EXPECT_NEAR(w.seconds, count / 22050.0, w.seconds * 0.1);
-        auto range = std::minmax_element(samples, samples + count);
-        EXPECT_TRUE(*range.first > 0 && *range.second < 255) << "clipped";
-        EXPECT_GE(std::max(128 - *range.first, *range.second - 128), 48) << "too quiet";
-        EXPECT_TRUE(abs(samples[0] - 128) <= 4 && abs(samples[count - 1] - 128) <= 4) << "silent at both ends";
+        DWORD size;
+        const DWORD* head = (const DWORD*)Resource("WAVE", w.id, &size);
+        ASSERT_GE(size, 46u) << w.id;
+        DWORD count = head[10];  // tag 1 and one channel; align 1 and 8 bits; the samples padded to an even size
+        EXPECT_EQ((std::vector<DWORD>{mmioFOURCC('R', 'I', 'F', 'F'), size - 8, mmioFOURCC('W', 'A', 'V', 'E'),
+                                      mmioFOURCC('f', 'm', 't', ' '), 16, 0x10001, 22050, 22050, 0x80001,
+                                      mmioFOURCC('d', 'a', 't', 'a'), size - 44 - count % 2}),
+                  std::vector<DWORD>(head, head + 11)) << w.id;
+        EXPECT_NEAR(w.seconds, count / 22050.0, w.seconds * 0.1) << w.id;
     }
-    for (int id = 1; id <= 0xFFFF; id++)
-        EXPECT_EQ(ids.count(id) == 1, Resource("WAVE", id) != 0) << "no other sound: " << id;
+}
+
+// The help texts and intro pictures: Windows-1252, no UTF-8 left, every line ended by CR LF.
+TEST(Texts, EveryTextIsWindows1252WithCrLfLineEnds)
+{
+    for (int id : {IDT_HELP_FRENCH, IDT_HELP_ENGLISH, 257, 258, 259, 260, 261}) {
+        DWORD size;
+        const char* text = (const char*)Resource(MAKEINTRESOURCEA(23), id, &size);
+        std::string s(text ? text : "", size);
+        EXPECT_TRUE(size > 0 && s.find_first_of("\xc2\xc3") == std::string::npos &&
+                    !std::regex_search(s, std::regex("[^\r]\n|\r[^\n]|\r$"))) << id;
+    }
 }

@@ -1,21 +1,21 @@
 // The board on the real screen: every picture is drawn by exclusive-or, and
 // after any turn or repaint the window shows exactly the pieces whose drawn
 // flag is set.
-#include "tests/shell/ShellFixture.h"
+#include <algorithm>
 
-namespace {
+#include "tests/shell/ShellFixture.h"
 
 class BoardPixelTest : public ShellTest {
 protected:
-    // The cell shows the picture (none when null) exclusive-or'ed onto the ground.
-    void ExpectCellShows(int column, int line, HDC image, COLORREF ground)
+    // The cell shows the character picture (none when -1) exclusive-or'ed onto the ground.
+    void ExpectCellShows(int column, int line, int image, COLORREF ground)
     {
+        HDC picture = image < 0 ? 0 : k->images.GetCharacterImage(image), dc = GetDC(k->mainWindow);
         CPoint p = k->PixelOf(column, line);
-        HDC dc = GetDC(k->mainWindow);
         int wrong = 0;
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
-                wrong += GetPixel(dc, p.x + x, p.y + y) != ((image ? GetPixel(image, x, y) : 0) ^ ground);
+                wrong += GetPixel(dc, p.x + x, p.y + y) != ((picture ? GetPixel(picture, x, y) : 0) ^ ground);
         ReleaseDC(k->mainWindow, dc);
         EXPECT_EQ(0, wrong) << "cell " << column << "," << line;
     }
@@ -26,121 +26,65 @@ protected:
         CGrab before(k->mainWindow);
         Repaint();
         CGrab after(k->mainWindow);
-        size_t differing = 0, first = 0;
-        for (size_t i = (size_t)k->gridRect.top * before.width; i < (size_t)k->gridRect.bottom * before.width; ++i)
-            if (before.pixels[i] != after.pixels[i] && differing++ == 0)
-                first = i;
-        EXPECT_EQ(0u, differing) << "first at " << first % before.width << "," << first / before.width;
+        const COLORREF *top = before.pixels.data() + k->gridRect.top * before.width,
+                       *bottom = before.pixels.data() + k->gridRect.bottom * before.width;
+        size_t first = std::mismatch(top, bottom, after.pixels.data() + (top - before.pixels.data())).first - top;
+        EXPECT_EQ((size_t)(bottom - top), first) << "first at " << first % before.width << "," << first / before.width;
     }
-
-    HDC Character(int n) { return k->images.GetCharacterImage(n); }
 };
 
-}
-
-// Drawn by hand: pieces overlap, and an absent picture draws nothing.
-TEST_F(BoardPixelTest, EveryPictureIsLoadedAndPiecesAreExclusiveOredOntoTheBoard)
+// On a black, then a white ground: pieces exclusive-or'ed onto it, grid lines in the opposite colour, the
+// intro's welcome line in yellow in place of the hero; hello, steps, the Sonic, a teleportation, robots
+// meeting and walking into a heap, then Remain to the end, each leave the board as a repaint would.
+TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteGround)
 {
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_TRUE(i >= CHARACTER_IMAGES || Character(i)) << i;
-        EXPECT_TRUE(i >= ARROW_IMAGES || k->images.GetArrowImage(i)) << i;
-        EXPECT_TRUE(k->images.GetExplosionImage(i) && k->images.GetDigitImage(i)) << i;
-    }
-    EXPECT_TRUE(LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(177)) != 0) << "the class starts with the hero icon";
+    EXPECT_EQ(std::vector<std::string>(), g_recorded.boxes) << "every picture loaded";
     EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), (HICON)GetClassLongPtrA(k->mainWindow, GCLP_HICON));
-    Layout(10, 10);
-    CRobot robot(3, 3, k->gridOrigin);
-    CHeap heap(3, 3, k->gridOrigin);
-    CDcCanvas canvas(GetDC(k->mainWindow), &k->images);
-    robot.Draw(&canvas);
-    ExpectCellShows(3, 3, Character(IMAGE_ROBOT), 0);
-    heap.Draw(&canvas);
-    robot.Erase(&canvas);
-    ExpectCellShows(3, 3, Character(IMAGE_HEAP), 0);
-    heap.Erase(&canvas);
-    ExpectCellShows(3, 3, 0, 0);
-    // A module without the pictures: the first is reported and the loading stops.
-    CImageSets missing;
-    EXPECT_EQ(-1, missing.init_img(k->mainWindow, GetModuleHandleA("kernel32.dll")));
-    EXPECT_EQ(std::vector<std::string>(1, "Pb chargement image pers 0"), g_recorded.boxes);
-    EXPECT_TRUE(missing.GetArrowImage(0) == 0);
-    canvas.images = &missing;
-    robot.Draw(&canvas);
-    ExpectCellShows(3, 3, 0, 0);
-    ReleaseDC(k->mainWindow, canvas.dc);
-}
-
-// The grid lines take the colour opposite the ground; cells stay the ground.
-TEST_F(BoardPixelTest, GridLinesAndPicturesOnABlackAndAWhiteGround)
-{
-    k->settings.largeur.value = k->settings.hauteur.value = 15;
-    k->settings.grille.value = true;
+    CSettings& s = k->settings;
+    s.largeur.value = s.hauteur.value = 15, s.grille.value = true;
+    s.temps_move.value = s.temps_tele.value = s.temps_sonic.value = s.temps_coucou.value = s.temps_rex.value = 20;
     k->FitWindowToGrid();
-    const COLORREF grounds[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
-    for (COLORREF ground : grounds) {
-        k->painter.SetBackgroundColour(k->settings, ground);
-        Layout(14, 14);
-        Robot(3, 3);
+    const int turns[] = {ACTION_HELLO, ACTION_MOVE, ACTION_SONIC, ACTION_TELEPORT, ACTION_MOVE, ACTION_REMAIN};
+    for (COLORREF ground : {RGB(0, 0, 0), RGB(255, 255, 255)}) {
+        SCOPED_TRACE(ground);
+        k->painter.SetBackgroundColour(s, ground);
+        Layout(0, 0);
+        for (CCell c : {At(2, 0), At(2, 2), At(0, 3), At(12, 12), At(7, 7), At(0, 5), At(1, 5)})
+            Robot(c.column, c.line);
+        k->AppendHeap(5, 5);
         Repaint();
-        ExpectCellShows(3, 3, Character(IMAGE_ROBOT), ground);
-        ExpectCellShows(14, 14, Character(IMAGE_HERO), ground);
+        ExpectCellShows(0, 0, IMAGE_HERO, ground);
+        ExpectCellShows(12, 12, IMAGE_ROBOT, ground);
+        ExpectCellShows(5, 5, IMAGE_HEAP, ground);
         CGrab grab(k->mainWindow);
         int top = k->gridRect.top, lines = 0, cells = 0;
-        EXPECT_EQ(256, k->gridRect.right);
-        EXPECT_EQ(top + 256, k->gridRect.bottom);
         for (int i = 0; i <= 15; ++i)
-            for (int along = 0; along < 255; along += 7) {
-                lines += grab.At(17 * i, top + along) == (ground ^ 0xFFFFFF);
-                lines += grab.At(along, top + 17 * i) == (ground ^ 0xFFFFFF);
+            for (int j = 0; j < 15; ++j) {  // every line across every cell, and the cells of line 10
+                lines += (grab.At(17 * i, top + 17 * j + 9) == (ground ^ 0xFFFFFF)) +
+                         (grab.At(17 * j + 9, top + 17 * i) == (ground ^ 0xFFFFFF));
+                cells += i == 10 && grab.At(17 * j + 9, top + 17 * i + 9) == ground;
             }
-        EXPECT_EQ(2 * 16 * 37, lines) << std::hex << ground;
-        for (int c = 0; c < 14; ++c)
-            cells += grab.At(17 * c + 9, top + 17 * 5 + 9) == ground;
-        EXPECT_EQ(14, cells) << std::hex << ground;
-    }
-}
-
-// Hello, steps, the Sonic, a teleportation, robots meeting and walking into a
-// heap, then Remain to the end, each equal to a fresh repaint, as is a partial
-// one. The first round lets the system fill its own caches; the second must
-// keep no more drawing objects than it did.
-TEST_F(BoardPixelTest, EveryKindOfTurnLeavesTheBoardAsARepaintWouldAndKeepsNoDrawingObject)
-{
-    k->settings.grille.value = true;
-    for (CIntSetting* time : {&k->settings.temps_move, &k->settings.temps_tele, &k->settings.temps_sonic,
-                              &k->settings.temps_coucou, &k->settings.temps_rex})
-        time->value = 20;
-    const int robots[][2] = {{2, 0}, {2, 2}, {0, 3}, {12, 12}, {7, 7}, {0, 5}, {1, 5}};
-    const int turns[][2] = {{ACTION_HELLO, 4},    {ACTION_MOVE, 4}, {ACTION_SONIC, 4},
-                            {ACTION_TELEPORT, 4}, {ACTION_MOVE, 4}, {ACTION_REMAIN, 4}};
-    int live = 0;
-    for (int round = 0; round < 2; ++round) {
-        Layout(0, 0);
-        for (auto& r : robots)
-            Robot(r[0], r[1]);
-        k->AppendHeap(5, 5);
+        EXPECT_EQ(2 * 16 * 15, lines);
+        EXPECT_EQ(15, cells);
+        k->introActive = true;
+        k->painter.welcomeLine = 10;
+        Repaint();
+        CGrab intro(k->mainWindow);
+        auto line = intro.pixels.begin() + k->PixelOf(0, 10).y * intro.width;
+        EXPECT_GT(std::count(line, line + 12 * intro.width, RGB(255, 255, 0)), 20);
+        ExpectCellShows(0, 0, -1, ground);
+        k->introActive = false;
         Repaint();
         PointAt(k->hero.x + 20, k->hero.y + 3);
         MoveMouse(MAKELPARAM(k->hero.x + 20, k->hero.y + 3));
         ExpectRepaintChangesNothing();
-        // The area the system asks to repaint cuts through a robot's cell: it is drawn whole, once.
-        CPoint p = k->PixelOf(12, 12);
-        RECT uncovered = {p.x + 8, p.y - 20, p.x + 68, p.y + 40};
-        InvalidateRect(k->mainWindow, &uncovered, TRUE);
-        UpdateWindow(k->mainWindow);
-        ExpectCellShows(12, 12, Character(IMAGE_ROBOT), (COLORREF)k->settings.coul_fond.Get());
-        ExpectRepaintChangesNothing();
-        for (auto& turn : turns) {
-            SCOPED_TRACE(testing::Message() << "round " << round << ", action " << turn[0]);
-            k->PlayTurn(turn[0], turn[1]);
+        for (int action : turns) {
+            SCOPED_TRACE(action);
+            k->PlayTurn(action, 4);
             ExpectRepaintChangesNothing();
         }
-        MoveMouse(FromHeroCentre(20, 3));
-        MoveMouse(FromHeroCentre(-20, 3));
-        k->painter.SetBackgroundColour(k->settings, RGB(0, 0, 80 + round));
-        Repaint();
-        if (round == 0)
-            live = LiveGdiObjects();
     }
-    EXPECT_EQ(live, LiveGdiObjects());
+    CImageSets missing;  // a module without the pictures: the first is reported and the loading stops
+    EXPECT_EQ(-1, missing.init_img(k->mainWindow, GetModuleHandleA("kernel32.dll")));
+    EXPECT_EQ(std::vector<std::string>(1, "Pb chargement image pers 0"), g_recorded.boxes);
 }
