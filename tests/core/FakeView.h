@@ -63,8 +63,8 @@ public:
         if (explosions.IsEmpty()) return -1;
         std::string text = "explosions";
         for (auto& e : explosions) text += " " + Pair(e.column, e.line);
-        explosions.Clear();
         Log(text);
+        explosions.Clear();
         return 0;
     }
     bool PlayWave(int id, bool async) { Log("wave " + std::to_string(id) + (async ? "" : " sync")); return true; }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "core/Piece.h"
@@ -15,13 +14,12 @@ namespace {
 std::string Picture(int n)
 {
     std::ifstream file(KRELMOT_SOURCE_DIR "/resources/intro/intro" + std::to_string(n) + ".txt", std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
     std::string crlf;
-    for (char c : text.str())
-        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    for (char c; file.get(c);) crlf += c == '\n' ? "\r\n" : std::string(1, c);
     return crlf;
 }
+
+CIntroSize Measure(const std::string& bytes) { return MeasureIntroPicture(bytes.data(), bytes.size()); }
 
 std::vector<CIntroPiece> LayOut(const std::string& bytes, CCell origin, int robots)
 {
@@ -30,36 +28,31 @@ std::vector<CIntroPiece> LayOut(const std::string& bytes, CCell origin, int robo
 
 }
 
-TEST(IntroPicture, TheFivePicturesHaveTheirSizes)
+// Lines, width, pieces, the smallest board each fits, and its place centred
+// on a 47 x 32 board; every piece lands inside it, the welcome line below.
+TEST(IntroPicture, TheFivePicturesHaveTheirSizesAndPlaces)
 {
-    // Lines, width, pieces, and the smallest board it fits.
-    const int expected[][5] = {{11, 39, 122, 43, 15}, {16, 17, 152, 21, 20}, {22, 27, 223, 31, 26},
-                               {17, 17, 186, 21, 21}, {22, 27, 257, 31, 26}};
+    const int expected[][7] = {{11, 39, 122, 43, 15, 4, 10}, {16, 17, 152, 21, 20, 15, 8}, {22, 27, 223, 31, 26, 10, 5},
+                               {17, 17, 186, 21, 21, 15, 7}, {22, 27, 257, 31, 26, 10, 5}};
     for (int n = 1; n <= 5; ++n) {
         SCOPED_TRACE(n);
-        std::string bytes = Picture(n);
-        CIntroSize size = MeasureIntroPicture(bytes.data(), bytes.size());
         const int* e = expected[n - 1];
-        EXPECT_TRUE(size.lines == e[0] && size.width == e[1] && size.pieces == e[2]) << size.lines << " " << size.width;
+        std::string bytes = Picture(n);
+        CIntroSize size = Measure(bytes);
+        CCell origin = IntroOrigin(size, 47, 32);
+        EXPECT_EQ(std::vector<int>(e, e + 3), std::vector<int>({size.lines, size.width, size.pieces}));
+        EXPECT_EQ(std::vector<int>(e + 5, e + 7), std::vector<int>({origin.column, origin.line}));
         EXPECT_TRUE(IntroFits(size, e[3], e[4]));
         EXPECT_FALSE(IntroFits(size, e[3] - 1, e[4]) || IntroFits(size, e[3], e[4] - 1));
-        EXPECT_EQ(e[2], (int)LayOut(bytes, CCell{0, 0}, 1000).size());
+        std::vector<CIntroPiece> pieces = LayOut(bytes, origin, 1000);
+        EXPECT_EQ(e[2], (int)pieces.size());
+        for (const CIntroPiece& p : pieces)
+            EXPECT_TRUE(p.cell.column > e[5] && p.cell.column < e[5] + e[1] && p.cell.line >= e[6] &&
+                        p.cell.line < e[6] + e[0]);
     }
-}
-
-TEST(IntroPicture, PictureTwoOnA47By32Board)
-{
-    std::string bytes = Picture(2);
-    CIntroSize size = MeasureIntroPicture(bytes.data(), bytes.size());
-    CCell origin = IntroOrigin(size, 47, 32);
-    EXPECT_TRUE(origin.column == 15 && origin.line == 8);
-    EXPECT_EQ(25, origin.line + size.lines + 1) << "the welcome line";
-    std::vector<CIntroPiece> pieces = LayOut(bytes, origin, 1000);
-    ASSERT_FALSE(pieces.empty());
+    std::vector<CIntroPiece> pieces = LayOut(Picture(2), CCell{15, 8}, 1000);
     EXPECT_TRUE(pieces[0].cell.column == 22 && pieces[0].cell.line == 8) << "the seventh byte of the first line";
     EXPECT_EQ(IMAGE_ROBOT, pieces[0].image);
-    for (const CIntroPiece& p : pieces)
-        EXPECT_TRUE(p.cell.column > 15 && p.cell.column < 15 + 17 && p.cell.line >= 8 && p.cell.line < 8 + 16);
 }
 
 // Blanks take their cells; an unterminated last line counts, and no piece
@@ -67,13 +60,12 @@ TEST(IntroPicture, PictureTwoOnA47By32Board)
 TEST(IntroPicture, BytesBecomePiecesByTheLegendAndStayOnTheBoard)
 {
     std::vector<CIntroPiece> pieces = LayOut("#@tAcjma\t\v\f \r\x80z\n", CCell{10, 5}, 100);
-    const int images[] = {0, 1, 2, 3, 4, 5, 6, 7, 1, 1};
-    ASSERT_EQ(10u, pieces.size());
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(images[i], pieces[i].image) << "byte " << i;
+    std::vector<int> images;
+    for (const CIntroPiece& p : pieces) images.push_back(p.image);
+    EXPECT_EQ(std::vector<int>({0, 1, 2, 3, 4, 5, 6, 7, 1, 1}), images);
     EXPECT_TRUE(pieces[0].cell.column == 11 && pieces[9].cell.column == 25);
     const std::string bytes = "@@\r\n@@@@@@@@";
-    CIntroSize size = MeasureIntroPicture(bytes.data(), bytes.size());
+    CIntroSize size = Measure(bytes);
     EXPECT_TRUE(size.lines == 2 && size.width == 8 && size.pieces == 10);
     CCell origin = IntroOrigin(size, 12, 6);
     for (const CIntroPiece& p : LayOut(bytes, origin, 100))
