@@ -11,27 +11,24 @@ namespace {
 template <class Game>
 std::string Snapshot(Game& game)
 {
-    CIntSetting& best = game.settings.meilleur_score;
     std::string s = Pair(game.level, game.score) + " " + Pair(game.teleportCount, game.sonicUsedCount) + " " +
-                    Pair(best.Get(), best.changed) + " " + Pair(game.hero.dead, game.explosions.Count()) + " " +
-                    Pair(game.random.state, game.levelStartTick);
+                    Pair(game.settings.meilleur_score.Get(), game.settings.meilleur_score.changed) + " " +
+                    Pair(game.hero.dead, game.explosions.Count()) + " " + Pair(game.random.state, game.levelStartTick);
     for (CPiece* p : Pieces(game)) s += "\n" + PieceText(*p);
     return s;
 }
 
-// One step of the script and its results: a new game (often after a death);
-// the board growing while the game goes on, or back to its size for a new
-// game; an intro; a turn of any action, unknown ones too, with any direction
-// code, out of range too.
+// One step of the script and its results: a new game, often after a death;
+// the board growing under the game, or back to its size for a new game; an
+// intro; a turn of any action, unknown ones too, with any direction code.
 template <class Game>
 std::string Play(Game& game, const int* run, int pick, int code)
 {
-    CSettings& s = game.settings;
     if (pick < 3 || (game.hero.dead && pick < 50)) return std::to_string(game.StartLevel(1));
     if (pick < 5) {
-        bool grow = s.largeur.value == run[0];
-        s.largeur.value = run[0] + 2 * grow;
-        s.hauteur.value = run[1] + grow;
+        bool grow = game.settings.largeur.value == run[0];
+        game.settings.largeur.value = run[0] + 2 * grow;
+        game.settings.hauteur.value = run[1] + grow;
         return grow ? "grown" : std::to_string(game.StartLevel(1));
     }
     if (pick < 7) {
@@ -46,19 +43,20 @@ std::string Play(Game& game, const int* run, int pick, int code)
     return std::to_string(game.PlayTurn(action, action == ACTION_MOVE ? code : DIRECTION_STAY));
 }
 
+// A run: the board's columns and lines, the robots of level 0 and added a
+// level, the religion, immortality, the seeds and the turns of each.
 void PlayBoth(const int* run, uint32_t seed)
 {
     CSettings settings[2];
+    settings[0].largeur.value = run[0];
+    settings[0].hauteur.value = run[1];
+    settings[0].nb_robot_base.value = run[2];
+    settings[0].nb_robot_incr.value = run[3];
+    settings[0].religion.value = run[4];
+    settings[0].immortalite.value = run[5];
+    settings[1] = settings[0];
     CFakeView views[2];
-    for (int i = 0; i < 2; ++i) {
-        settings[i].largeur.value = run[0];
-        settings[i].hauteur.value = run[1];
-        settings[i].nb_robot_base.value = run[2];
-        settings[i].nb_robot_incr.value = run[3];
-        settings[i].religion.value = run[4];
-        settings[i].immortalite.value = run[5];
-        views[i].tickStep = 7;
-    }
+    views[0].tickStep = views[1].tickStep = 7;
     CGame game(settings[0], views[0]);
     CReferenceGame reference(settings[1], views[1]);
     game.random.Seed(seed);
@@ -76,9 +74,7 @@ void PlayBoth(const int* run, uint32_t seed)
 
 }
 
-// A run: the board's columns and lines, the robots of level 0 and added a
-// level, the religion, immortality, the seeds and the turns of each. Boards
-// one cell wide or tall, or with no cell at all, among them, and crowded ones.
+// Boards one cell wide or tall, or with no cell at all, among them, and crowded ones.
 TEST(Equivalence, TheIndexedGamePlaysLikeTheReference)
 {
     const int runs[][8] = {{15, 15, 1, 1, 0, 0, 12, 60}, {15, 15, 300, 100, 1, 0, 12, 60}, {20, 17, 5, 3, 2, 0, 12, 60},

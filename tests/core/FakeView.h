@@ -24,8 +24,7 @@ std::vector<T> Odd(const std::vector<T>& transfers)
     return odd;
 }
 
-// x, y, size, image set, image index.
-typedef std::array<int, 5> CScreenImage;
+typedef std::array<int, 5> CScreenImage;  // x, y, size, image set, image index
 
 class CRecordingCanvas : public CCanvas {
 public:
@@ -63,8 +62,8 @@ public:
         if (explosions.IsEmpty()) return -1;
         std::string text = "explosions";
         for (auto& e : explosions) text += " " + Pair(e.column, e.line);
-        Log(text);
         explosions.Clear();
+        Log(text);
         return 0;
     }
     bool PlayWave(int id, bool async) { Log("wave " + std::to_string(id) + (async ? "" : " sync")); return true; }
