@@ -84,8 +84,7 @@ TEST_F(AnimationTest, ATeleportSwellsFliesForItsDistanceAndShrinksBack)
         EXPECT_EQ(Pair(hero.targetX, hero.targetY), Pair(hero.x, hero.y));
         EXPECT_EQ(std::vector<std::string>(1, "wave 196"), view.log);
         EXPECT_TRUE(ShowsExactly(canvas, {&hero}));
-        // Every other transfer is an erase.
-        std::vector<int> sizes;
+        std::vector<int> sizes;  // every other transfer is an erase
         for (size_t i = first + 1; i < canvas.transfers.size(); i += 2) sizes.push_back(canvas.transfers[i][2]);
         hero.Erase(&canvas);
         size_t peak = std::max_element(sizes.begin(), sizes.end()) - sizes.begin();
@@ -97,50 +96,49 @@ TEST_F(AnimationTest, ATeleportSwellsFliesForItsDistanceAndShrinksBack)
     }
 }
 
-// The hero, snapped back to his cell, stays; 16 rings, each replacing the
-// one before just over 10 ms later, the widest clamped to the grid.
-TEST_F(AnimationTest, SonicRingsGrowStepByStepInsideTheGrid)
+// Sonic: 16 rings, each replacing the one before just over 10 ms later, the
+// widest clamped to the grid, the hero snapped back to his cell and drawn at
+// rest. Hello: ten squares out and ten back in, 10 ms apart, each half timed
+// from its start. A case: Sonic or hello, cell, clock readings, one ring.
+TEST_F(AnimationTest, RingsGrowStepByStepInsideTheGridAndLeaveNothing)
 {
     settings.temps_sonic.value = 160;
-    const int cases[][6] = {{0, 0, 0, 30, 34, 64}, {19, 14, 307, 252, 341, 286}, {10, 7, 154, 133, 204, 183}};
-    for (auto& c : cases) {  // cell, widest ring
-        CHero hero(c[0], c[1], origin);
-        hero.StepToward(c[0], c[1], origin);
+    settings.temps_coucou.value = 100;
+    const struct { bool sonic; int column, line; uint32_t readings; size_t ring; std::vector<int> rectangle; } cases[] = {
+        {true, 0, 0, 1 + 16 * 12, 30, {0, 30, 34, 64, 3}}, {true, 19, 14, 1 + 16 * 12, 30, {307, 252, 341, 286, 3}},
+        {true, 10, 7, 1 + 16 * 12, 30, {154, 133, 204, 183, 3}}, {false, 10, 8, 2 * (1 + 10 * 12), 18, {128, 124, 228, 224, 5}},
+        {false, 10, 8, 2 * (1 + 10 * 12), 39, {178, 174, 178, 174, 5}}};
+    for (auto& c : cases) {
+        CHero hero(c.column, c.line, origin);
+        hero.StepToward(c.column, c.line, origin);
         std::string rest = PieceText(hero);
-        hero.x += 5;
+        hero.x += c.sonic ? 5 : 0;
         hero.Draw(&canvas);
         canvas.outlines.clear();
         view.log.clear();
         uint32_t start = view.tick;
-        animator.AnimateSonic(&canvas, hero);
-        EXPECT_EQ(1u + 16 * 12, view.tick - start);
+        if (c.sonic) animator.AnimateSonic(&canvas, hero);
+        else animator.AnimateHello(&canvas, hero);
+        EXPECT_EQ(c.readings, view.tick - start);
         EXPECT_EQ(rest.replace(rest.find(" -"), 2, " d"), PieceText(hero));
-        ASSERT_EQ(32u, canvas.outlines.size());
-        EXPECT_EQ(std::vector<int>({c[2], c[3], c[4], c[5], 3}), canvas.outlines[30]);
-        for (auto& r : canvas.outlines) EXPECT_TRUE(r[0] >= 0 && r[1] >= 30 && r[2] <= 341 && r[3] <= 286 && r[4] == 3);
-        EXPECT_EQ(std::vector<std::string>(1, "wave 200"), view.log);
+        ASSERT_EQ(c.sonic ? 32u : 40u, canvas.outlines.size());
+        EXPECT_EQ(c.rectangle, canvas.outlines[c.ring]);
+        for (auto& r : canvas.outlines) EXPECT_TRUE(r[0] >= 0 && r[1] >= 30 && r[2] <= 341 && r[3] <= 286 && r[4] == c.rectangle[4]);
+        EXPECT_EQ(std::vector<std::string>(1, c.sonic ? "wave 200" : "wave 201"), view.log);
         EXPECT_TRUE(ShowsExactly(canvas, {&hero}));
         hero.Erase(&canvas);
     }
 }
 
-// Ten squares out and ten back in, 10 ms apart, each half timed from its
-// start; ten frames, at least 10 ms apart, of every explosion at once.
-TEST_F(AnimationTest, HelloSquaresAndExplosionsPlayOutAndLeaveNothing)
+// Ten frames, at least 10 ms apart, of every explosion at once.
+TEST_F(AnimationTest, ExplosionsPlayTheirTenFramesAndEmptyTheList)
 {
-    settings.temps_coucou.value = settings.temps_rex.value = 100;
-    CRobot robot(10, 8, origin);
     CPieceList<CExplosion> explosions;
     EXPECT_EQ(-1, animator.PlayExplosions(&canvas, explosions));
-    uint32_t start = view.tick;
-    animator.AnimateHello(&canvas, robot);
-    EXPECT_EQ(2u * (1 + 10 * 12), view.tick - start);
-    ASSERT_EQ(40u, canvas.outlines.size());
-    EXPECT_EQ(std::vector<int>({robot.x - 43, robot.y - 43, robot.x + 57, robot.y + 57, 5}), canvas.outlines[18]);
-    EXPECT_EQ(std::vector<int>({robot.x + 7, robot.y + 7, robot.x + 7, robot.y + 7, 5}), canvas.outlines[39]);
+    settings.temps_rex.value = 100;
     explosions.Append(CExplosion(3, 3, origin));
     explosions.Append(CExplosion(4, 3, origin));
-    start = view.tick;
+    uint32_t start = view.tick;
     EXPECT_EQ(0, animator.PlayExplosions(&canvas, explosions));
     EXPECT_EQ(1u + 9 * 11, view.tick - start);
     EXPECT_TRUE(explosions.IsEmpty());
@@ -148,6 +146,5 @@ TEST_F(AnimationTest, HelloSquaresAndExplosionsPlayOutAndLeaveNothing)
     EXPECT_EQ((CScreenImage{{52, 82, 16, 1, 0}}), canvas.transfers[0]);
     EXPECT_EQ((CScreenImage{{52, 82, 16, 1, 9}}), canvas.transfers[35]);
     EXPECT_EQ((CScreenImage{{69, 82, 16, 1, 9}}), canvas.transfers.back());
-    EXPECT_EQ(std::vector<std::string>(1, "wave 201"), view.log);
     EXPECT_TRUE(ShowsExactly(canvas, {}));
 }
