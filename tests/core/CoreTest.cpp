@@ -95,10 +95,10 @@ TEST(Core, BoardEdgesAndSizeChanges)
     game.AppendRobot(2, 0);
     game.AppendHeap(0, 1);
     const struct { int columns, lines; char query; int column, line; bool answer; } script[] = {
-        {3, 2, 'o', -1, 0, 0}, {3, 2, 'o', 3, 0, 0}, {3, 2, 'o', -1, 1, 0}, {3, 2, 'o', 0, -1, 0}, {3, 2, 'o', 2, -1, 0},
-        {3, 2, 'o', 0, 2, 0}, {3, 2, 'o', 1, 1, 0}, {3, 2, 'o', 2, 0, 1}, {3, 2, 'o', 0, 1, 1}, {3, 2, 'x', 1, 1, 1},
-        {3, 2, 'x', -1, 0, 1}, {3, 2, 'x', 3, 0, 1}, {3, 2, 'x', -1, 0, 0}, {3, 2, 'o', 1, 1, 0}, {1, 2, 'o', 2, 0, 0},
-        {1, 2, 'f', 0, 0, 0}, {1, 2, 'x', 1, 1, 0}, {4, 3, 'x', 1, 1, 0}};
+        {3, 2, 'o', -1, 0, 0}, {3, 2, 'o', 3, 0, 0}, {3, 2, 'o', -1, 1, 0}, {3, 2, 'o', 0, -1, 0},
+        {3, 2, 'o', 2, -1, 0}, {3, 2, 'o', 0, 2, 0}, {3, 2, 'o', 1, 1, 0}, {3, 2, 'o', 2, 0, 1}, {3, 2, 'o', 0, 1, 1},
+        {3, 2, 'x', 1, 1, 1}, {3, 2, 'x', -1, 0, 1}, {3, 2, 'x', 3, 0, 1}, {3, 2, 'x', -1, 0, 0}, {3, 2, 'o', 1, 1, 0},
+        {1, 2, 'o', 2, 0, 0}, {1, 2, 'f', 0, 0, 0}, {1, 2, 'x', 1, 1, 0}, {4, 3, 'x', 1, 1, 0}};
     for (auto& s : script) {
         settings.largeur.value = s.columns;
         settings.hauteur.value = s.lines;
@@ -119,6 +119,7 @@ TEST(Core, BoardEdgesAndSizeChanges)
     settings.largeur.value = 4;
     view.log.clear();
     EXPECT_TRUE(game.ExplodeCell(0, 0) == 0 && game.ExplodeCell(0, 0) == 0 && game.explosions.IsEmpty());
-    EXPECT_EQ(std::vector<std::string>({"acquire", "explosions 1,1 -1,0 3,0 0,0", "release", "acquire", "explosions 0,0",
-                                        "release"}), view.log);
+    EXPECT_EQ(std::vector<std::string>(
+                  {"acquire", "explosions 1,1 -1,0 3,0 0,0", "release", "acquire", "explosions 0,0", "release"}),
+              view.log);
 }

@@ -104,9 +104,10 @@ TEST_F(AnimationTest, RingsGrowStepByStepInsideTheGridAndLeaveNothing)
 {
     settings.temps_sonic.value = 160;
     settings.temps_coucou.value = 100;
-    const struct { bool sonic; int column, line; uint32_t readings; size_t ring; std::vector<int> rectangle; } cases[] = {
+    const struct { bool sonic; int column, line; uint32_t readings; size_t ring; std::vector<int> ringAt; } cases[] = {
         {true, 0, 0, 1 + 16 * 12, 30, {0, 30, 34, 64, 3}}, {true, 19, 14, 1 + 16 * 12, 30, {307, 252, 341, 286, 3}},
-        {true, 10, 7, 1 + 16 * 12, 30, {154, 133, 204, 183, 3}}, {false, 10, 8, 2 * (1 + 10 * 12), 18, {128, 124, 228, 224, 5}},
+        {true, 10, 7, 1 + 16 * 12, 30, {154, 133, 204, 183, 3}},
+        {false, 10, 8, 2 * (1 + 10 * 12), 18, {128, 124, 228, 224, 5}},
         {false, 10, 8, 2 * (1 + 10 * 12), 39, {178, 174, 178, 174, 5}}};
     for (auto& c : cases) {
         CHero hero(c.column, c.line, origin);
@@ -122,8 +123,9 @@ TEST_F(AnimationTest, RingsGrowStepByStepInsideTheGridAndLeaveNothing)
         EXPECT_EQ(c.readings, view.tick - start);
         EXPECT_EQ(rest.replace(rest.find(" -"), 2, " d"), PieceText(hero));
         ASSERT_EQ(c.sonic ? 32u : 40u, canvas.outlines.size());
-        EXPECT_EQ(c.rectangle, canvas.outlines[c.ring]);
-        for (auto& r : canvas.outlines) EXPECT_TRUE(r[0] >= 0 && r[1] >= 30 && r[2] <= 341 && r[3] <= 286 && r[4] == c.rectangle[4]);
+        EXPECT_EQ(c.ringAt, canvas.outlines[c.ring]);
+        for (auto& r : canvas.outlines)
+            EXPECT_TRUE(r[0] >= 0 && r[1] >= 30 && r[2] <= 341 && r[3] <= 286 && r[4] == c.ringAt[4]);
         EXPECT_EQ(std::vector<std::string>(1, c.sonic ? "wave 200" : "wave 201"), view.log);
         EXPECT_TRUE(ShowsExactly(canvas, {&hero}));
         hero.Erase(&canvas);

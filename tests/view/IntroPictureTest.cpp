@@ -38,7 +38,8 @@ TEST(IntroPicture, TheFivePicturesHaveTheirSizes)
         CCell origin = IntroOrigin(size, 47, 32);
         EXPECT_EQ(std::vector<int>({e[0], e[1], e[2], e[5], e[6]}),
                   std::vector<int>({size.lines, size.width, size.pieces, origin.column, origin.line})) << n;
-        EXPECT_TRUE(IntroFits(size, e[3], e[4]) && !IntroFits(size, e[3] - 1, e[4]) && !IntroFits(size, e[3], e[4] - 1));
+        EXPECT_TRUE(IntroFits(size, e[3], e[4]));
+        EXPECT_FALSE(IntroFits(size, e[3] - 1, e[4]) || IntroFits(size, e[3], e[4] - 1));
         std::vector<CIntroPiece> pieces = LayOut(bytes, origin, 1000);
         EXPECT_EQ(e[2], (int)pieces.size()) << n;
         for (const CIntroPiece& p : pieces)
