@@ -22,8 +22,8 @@ TEST(Core, TheGeneratorAndTheDefaultRobotNumbers)
 }
 
 // A step moves the cell and the glide end, not the image; the direction code
-// of a target on a 15 x 15 board; each piece's picture; drawing and erasing
-// refuse to repeat themselves.
+// of a target on a 15 x 15 board; each piece's picture; a new hero is alive;
+// drawing and erasing refuse to repeat themselves.
 TEST(Core, PiecesStepKnowTheirNeighboursShowTheirPictureAndAreDrawnOnlyOnce)
 {
     CPoint origin = {0, 30};
@@ -44,6 +44,8 @@ TEST(Core, PiecesStepKnowTheirNeighboursShowTheirPictureAndAreDrawnOnlyOnce)
     EXPECT_EQ(" 0,0 0,1 0,2 1,0 2,4", image(CHero()) + image(CRobot()) + image(CHeap()) + image(CExplosion()) +
                                           image(CDirectionMarker()));
     EXPECT_EQ("-1,-1 @0,0 0,0>0,0 -4,16", PieceText(CDirectionMarker()));
+    EXPECT_EQ("0,0 0,0", Pair(CHero().dead, CHero().glideDuration) + " " +
+                             Pair(CHero(1, 1, origin).dead, CHero(1, 1, origin).glideDuration)) << "alive, at rest";
     CRobot robot;
     std::string results;
     CRecordingCanvas canvas;
