@@ -1,54 +1,53 @@
 // What the reference model shares with the game (pieces, lists, the
 // generator, the default robot numbers), and what it never does: pieces off
 // the board and boards changing size under them.
-#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "core/Game.h"
 #include "settings/Settings.h"
 #include "tests/core/FakeView.h"
 
-TEST(Core, RandomIsTheClassicLinearCongruentialGenerator)
+// The classic generator; default robot numbers that grow with the board from one and one.
+TEST(Core, TheGeneratorAndTheDefaultRobotNumbers)
 {
     CRandom random(0);
-    EXPECT_EQ(38, random.Next());
+    std::string s = std::to_string(random.Next());
     random.Seed(1);
-    for (int expected : {41, 18467, 6334, 26500, 19169, 15724}) EXPECT_EQ(expected, random.Next());
+    for (int i = 0; i < 6; ++i) s += " " + std::to_string(random.Next());
+    for (CCell size : std::vector<CCell>{{10, 10}, {15, 15}, {20, 20}, {110, 80}}) {
+        CRobotCounts c = DefaultRobotCounts(size.column, size.line);
+        s += " " + Pair(c.base, c.added);
+    }
+    EXPECT_EQ("38 41 18467 6334 26500 19169 15724 1,1 1,1 2,1 44,22", s);
 }
 
-TEST(Core, PiecesStepTowardATargetAndKnowTheirNeighbours)
+// A step moves the cell and the glide end, not the image; the direction code
+// of a target on a 15 x 15 board; each piece's picture; a new hero is alive;
+// drawing and erasing refuse to repeat themselves.
+TEST(Core, PiecesStepKnowTheirNeighboursShowTheirPictureAndAreDrawnOnlyOnce)
 {
     CPoint origin = {0, 30};
     const int steps[][4] = {{5, 9, 5, 6}, {2, 9, 4, 6}, {5, 5, 5, 5}, {9, 1, 6, 4}};  // target, cell after the step
     for (auto& s : steps) {
         CRobot robot(5, 5, origin);
         robot.StepToward(s[0], s[1], origin);
-        // The image stays until the glide moves it.
         EXPECT_EQ(Pair(s[2], s[3]) + " @86,116 86,116>" + Pair(17 * s[2] + 1, 31 + 17 * s[3]) + " -1,16",
                   PieceText(robot));
     }
-    // A piece's cell, a target cell on a 15 x 15 board and its direction code.
     const int directions[][5] = {{0, 0, -1, 0, -1}, {0, 0, 0, -1, -1}, {0, 0, 0, 0, 4},   {0, 0, 1, 1, 8},
                                  {14, 14, 15, 14, -1}, {14, 14, 14, 15, -1}, {14, 14, 13, 13, 0}, {5, 5, 6, 4, 2},
                                  {5, 5, 4, 6, 6},   {5, 5, 6, 5, 5},   {5, 5, 5, 6, 7},   {5, 5, 7, 5, -1},
                                  {5, 5, 3, 5, -1},  {5, 5, 5, 7, -1},  {5, 5, 5, 3, -1}};
     for (auto& d : directions)
         EXPECT_EQ(d[4], CRobot(d[0], d[1], origin).DirectionTo(d[2], d[3], 15, 15)) << Pair(d[2], d[3]);
-}
-
-// The set and index of each piece's picture; drawing and erasing refuse to repeat themselves.
-TEST(Core, PiecesShowTheirPictureAndAreDrawnOrErasedOnlyOnce)
-{
-    CHero hero;
+    auto image = [](const CPiece& p) { return " " + Pair(p.GetImage().set, p.GetImage().index); };
+    EXPECT_EQ(" 0,0 0,1 0,2 1,0 2,4", image(CHero()) + image(CRobot()) + image(CHeap()) + image(CExplosion()) +
+                                          image(CDirectionMarker()));
+    EXPECT_EQ("-1,-1 @0,0 0,0>0,0 -4,16", PieceText(CDirectionMarker()));
+    EXPECT_EQ("0,0 0,0", Pair(CHero().dead, CHero().glideDuration) + " " +
+                             Pair(CHero(1, 1, origin).dead, CHero(1, 1, origin).glideDuration)) << "alive, at rest";
     CRobot robot;
-    CHeap heap;
-    CExplosion explosion;
-    CDirectionMarker marker;
-    std::string images, results;
-    for (const CPiece* p : std::vector<const CPiece*>{&hero, &robot, &heap, &explosion, &marker})
-        images += " " + Pair(p->GetImage().set, p->GetImage().index);
-    EXPECT_EQ(" 0,0 0,1 0,2 1,0 2,4", images);
-    EXPECT_EQ("-1,-1 @0,0 0,0>0,0 -4,16", PieceText(marker));
+    std::string results;
     CRecordingCanvas canvas;
     for (int (CPiece::*touch)(CCanvas*) : {&CPiece::Erase, &CPiece::Draw, &CPiece::Draw, &CPiece::Erase}) {
         int result = (robot.*touch)(&canvas);
@@ -80,18 +79,10 @@ TEST(Core, PieceListsKeepTheirOrderAndReuseHandles)
     EXPECT_TRUE(list.IsEmpty() && list.HandleLimit() == 0);
 }
 
-TEST(Core, DefaultRobotNumbersGrowWithTheBoardFromOneAndOne)
-{
-    std::string counts;
-    for (CCell size : std::vector<CCell>{{10, 10}, {15, 15}, {20, 20}, {110, 80}}) {
-        CRobotCounts c = DefaultRobotCounts(size.column, size.line);
-        counts += " " + Pair(c.base, c.added);
-    }
-    EXPECT_EQ(" 1,1 1,1 2,1 44,22", counts);
-}
-
 // Cells just off the board hold nothing, even where the index would wrap onto
-// a piece; a change of size re-indexes whatever stands on the new board.
+// a piece; a change of size re-indexes whatever stands on the new board,
+// explosions too. The script: board size, query (o: occupied, x: a new
+// explosion taken, f: a free cell found), cell, answer.
 TEST(Core, BoardEdgesAndSizeChanges)
 {
     CSettings settings;
@@ -105,34 +96,32 @@ TEST(Core, BoardEdgesAndSizeChanges)
     game.hero = CHero(0, 0, game.gridOrigin);
     game.AppendRobot(2, 0);
     game.AppendHeap(0, 1);
-    for (CCell cell : std::vector<CCell>{{-1, 0}, {3, 0}, {-1, 1}, {0, -1}, {2, -1}, {0, 2}})
-        EXPECT_FALSE(game.IsCellOccupied(cell.column, cell.line)) << Pair(cell.column, cell.line);
-    EXPECT_TRUE(game.IsCellOccupied(2, 0) && game.IsCellOccupied(0, 1) && !game.IsCellOccupied(1, 1));
-    EXPECT_TRUE(game.AddExplosion(1, 1) && game.AddExplosion(-1, 0) && game.AddExplosion(3, 0));
-    EXPECT_FALSE(game.AddExplosion(-1, 0)) << "one explosion a cell, off the board too";
-    EXPECT_FALSE(game.IsCellOccupied(1, 1)) << "an explosion holds no cell";
-    settings.largeur.value = 1;
-    EXPECT_FALSE(game.IsCellOccupied(2, 0));
-    EXPECT_EQ(NO_CELL, game.RandomFreeCell()) << "the hero and the heap fill a 1 x 2 board";
-    EXPECT_FALSE(game.AddExplosion(1, 1));
-    settings.largeur.value = 4;
-    settings.hauteur.value = 3;
-    EXPECT_FALSE(game.AddExplosion(1, 1));
+    const struct { int columns, lines; char query; int column, line; bool answer; } script[] = {
+        {3, 2, 'o', -1, 0, 0}, {3, 2, 'o', 3, 0, 0}, {3, 2, 'o', -1, 1, 0}, {3, 2, 'o', 0, -1, 0},
+        {3, 2, 'o', 2, -1, 0}, {3, 2, 'o', 0, 2, 0}, {3, 2, 'o', 1, 1, 0}, {3, 2, 'o', 2, 0, 1}, {3, 2, 'o', 0, 1, 1},
+        {3, 2, 'x', 1, 1, 1}, {3, 2, 'x', -1, 0, 1}, {3, 2, 'x', 3, 0, 1}, {3, 2, 'x', -1, 0, 0}, {3, 2, 'o', 1, 1, 0},
+        {1, 2, 'o', 2, 0, 0}, {1, 2, 'f', 0, 0, 0}, {1, 2, 'x', 1, 1, 0}, {4, 3, 'x', 1, 1, 0}};
+    for (auto& s : script) {
+        settings.largeur.value = s.columns;
+        settings.hauteur.value = s.lines;
+        bool answer = s.query == 'o'   ? game.IsCellOccupied(s.column, s.line)
+                      : s.query == 'x' ? game.AddExplosion(s.column, s.line)
+                                       : game.RandomFreeCell() != NO_CELL;
+        EXPECT_EQ(s.answer, answer) << s.query << Pair(s.column, s.line) << " on " << Pair(s.columns, s.lines);
+    }
     for (int free = 9; free > 0; --free) {
         CCell cell = game.RandomFreeCell();
         ASSERT_FALSE(cell == NO_CELL || game.IsCellOccupied(cell.column, cell.line)) << free;
         game.AppendRobot(cell.column, cell.line);
     }
     EXPECT_EQ(NO_CELL, game.RandomFreeCell());
-    EXPECT_EQ(-1, game.MoveHero(ACTION_MOVE, 9));
-    EXPECT_EQ(0, game.PlayTurn(ACTION_MOVE, 5));  // onto a robot, and no other action
-    EXPECT_EQ(Pair(1, 0), Pair(game.hero.column, game.teleportCount));
-    EXPECT_EQ(-1, game.MoveHero(ACTION_MOVE, 4)) << "the hero is dead";
     settings.largeur.value = 0;
     EXPECT_EQ(NO_CELL, game.RandomCell());
     // Set off between turns, as the options' Test does, an explosion leaves its cell free to explode again.
     settings.largeur.value = 4;
     view.log.clear();
     EXPECT_TRUE(game.ExplodeCell(0, 0) == 0 && game.ExplodeCell(0, 0) == 0 && game.explosions.IsEmpty());
-    EXPECT_EQ(2, std::count(view.log.begin(), view.log.end(), "explosions 0,0"));
+    EXPECT_EQ(std::vector<std::string>(
+                  {"acquire", "explosions 1,1 -1,0 3,0 0,0", "release", "acquire", "explosions 0,0", "release"}),
+              view.log);
 }

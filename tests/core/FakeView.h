@@ -24,8 +24,7 @@ std::vector<T> Odd(const std::vector<T>& transfers)
     return odd;
 }
 
-// x, y, size, image set, image index.
-typedef std::array<int, 5> CScreenImage;
+typedef std::array<int, 5> CScreenImage;  // x, y, size, image set, image index
 
 class CRecordingCanvas : public CCanvas {
 public:

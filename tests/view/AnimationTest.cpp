@@ -11,22 +11,13 @@
 
 namespace {
 
-class AnimationTest : public ::testing::Test {
-protected:
+// 20 x 15 cells under a 30-pixel band.
+struct AnimationTest : public ::testing::Test {
     AnimationTest() : animator(view, settings, origin)
     {
-        settings.largeur.value = 20;  // 20 x 15 cells under a 30-pixel band
+        settings.largeur.value = 20;
         settings.hauteur.value = 15;
         view.tickStep = 1;
-    }
-
-    // Runs an animation; the clock readings it took.
-    template <class F>
-    uint32_t Duration(F animation)
-    {
-        uint32_t start = view.tick;
-        animation();
-        return view.tick - start;
     }
 
     CSettings settings;
@@ -38,8 +29,10 @@ protected:
 
 }
 
-// A glide of 200 pixels in 200 ms, on a clock that starts at 0 like the animator's.
-TEST_F(AnimationTest, AGlideFollowsTheClockAndDrawsOnlyWhenThePieceMoves)
+// A glide of 200 pixels in 200 ms, on a clock that starts at 0 like the
+// animator's; then all pieces glide from their start together, with time
+// through the pixels between, without it at once.
+TEST_F(AnimationTest, GlidesFollowTheClockAndDrawOnlyWhenAPieceMoves)
 {
     view.tickStep = 0;
     CRobot robot(1, 0, origin);
@@ -54,11 +47,8 @@ TEST_F(AnimationTest, AGlideFollowsTheClockAndDrawsOnlyWhenThePieceMoves)
         EXPECT_EQ(Pair(p[2], p[1]) + " " + std::to_string(p[3]),
                   Pair(result, robot.x) + " " + std::to_string(canvas.transfers.size() - before)) << p[0];
     }
-}
-
-// With time the pieces pass through the pixels between, without they jump at once.
-TEST_F(AnimationTest, AllPiecesGlideFromTheirStartTogetherEvenWithNoTime)
-{
+    canvas.transfers.clear();
+    view.tickStep = 1;
     for (int duration : {0, 1, 200}) {
         CPieceList<CRobot> robots;
         CHero hero(5, 5, origin);
@@ -75,11 +65,12 @@ TEST_F(AnimationTest, AllPiecesGlideFromTheirStartTogetherEvenWithNoTime)
     }
 }
 
-// The hero swells to 96 pixels, flies for 0.05 ms a pixel of glide time a cell, and shrinks back to 16.
+// The hero swells to 96 pixels, flies for 0.05 ms a pixel of glide time a
+// cell, and shrinks back to 16, each phase timed from its own start.
 TEST_F(AnimationTest, ATeleportSwellsFliesForItsDistanceAndShrinksBack)
 {
-    const int cases[][4] = {{10, 200, 100, 100}, {1, 10, 100, 0}, {2, 200, 0, 20}};
-    for (auto& c : cases) {  // cells away, glide and teleport durations, flight
+    const int cases[][7] = {{10, 200, 100, 100, 96, 101, 80}, {1, 10, 100, 0, 96, 2, 80}, {2, 200, 0, 20, 0, 21, 1}};
+    for (auto& c : cases) {  // cells away, glide and teleport durations, flight; sizes drawn up, at 96, down
         settings.temps_move.value = c[1];
         settings.temps_tele.value = c[2];
         CHero hero(2, 2, origin);
@@ -93,57 +84,52 @@ TEST_F(AnimationTest, ATeleportSwellsFliesForItsDistanceAndShrinksBack)
         EXPECT_EQ(Pair(hero.targetX, hero.targetY), Pair(hero.x, hero.y));
         EXPECT_EQ(std::vector<std::string>(1, "wave 196"), view.log);
         EXPECT_TRUE(ShowsExactly(canvas, {&hero}));
-        // The sizes drawn, every other transfer being an erase: up, the flight, then down.
-        std::vector<int> sizes;
+        std::vector<int> sizes;  // every other transfer is an erase
         for (size_t i = first + 1; i < canvas.transfers.size(); i += 2) sizes.push_back(canvas.transfers[i][2]);
         hero.Erase(&canvas);
         size_t peak = std::max_element(sizes.begin(), sizes.end()) - sizes.begin();
-        EXPECT_EQ(96, sizes[peak]);
+        size_t at96 = std::count(sizes.begin(), sizes.end(), 96);
+        EXPECT_EQ(std::vector<size_t>({96, (size_t)c[4], (size_t)c[5], (size_t)c[6]}),
+                  std::vector<size_t>({(size_t)sizes[peak], peak, at96, sizes.size() - peak - at96})) << c[0];
         EXPECT_TRUE(std::is_sorted(sizes.begin(), sizes.begin() + peak + 1));
         EXPECT_TRUE(std::is_sorted(sizes.rbegin(), sizes.rend() - peak));
-        // Each phase timed from its own start: 97 sizes up, 100 positions at 96, 80 sizes down.
-        if (c[0] == 10) {
-            EXPECT_EQ("96,101 80", Pair(peak, std::count(sizes.begin(), sizes.end(), 96)) + " " +
-                                      std::to_string(sizes.size() - peak - 101));
-        }
     }
 }
 
-// The hero, snapped back to his cell, stays; 16 rings, each replacing the
-// one before just over 10 ms later, the widest clamped to the grid.
-TEST_F(AnimationTest, SonicRingsGrowStepByStepInsideTheGrid)
+// Sonic: 16 rings, each replacing the one before just over 10 ms later, the
+// widest clamped to the grid, the hero snapped back to his cell and drawn at
+// rest. Hello: ten squares out and ten back in, 10 ms apart, each half timed
+// from its start. A case: Sonic or hello, cell, clock readings, one ring.
+TEST_F(AnimationTest, RingsGrowStepByStepInsideTheGridAndLeaveNothing)
 {
     settings.temps_sonic.value = 160;
-    const int cases[][6] = {{0, 0, 0, 30, 34, 64}, {19, 14, 307, 252, 341, 286}, {10, 7, 154, 133, 204, 183}};
-    for (auto& c : cases) {  // cell, widest ring
-        CHero hero(c[0], c[1], origin);
-        hero.StepToward(c[0], c[1], origin);
+    settings.temps_coucou.value = 100;
+    const struct { bool sonic; int column, line; uint32_t readings; size_t ring; std::vector<int> ringAt; } cases[] = {
+        {true, 0, 0, 1 + 16 * 12, 30, {0, 30, 34, 64, 3}}, {true, 19, 14, 1 + 16 * 12, 30, {307, 252, 341, 286, 3}},
+        {true, 10, 7, 1 + 16 * 12, 30, {154, 133, 204, 183, 3}},
+        {false, 10, 8, 2 * (1 + 10 * 12), 18, {128, 124, 228, 224, 5}},
+        {false, 10, 8, 2 * (1 + 10 * 12), 39, {178, 174, 178, 174, 5}}};
+    for (auto& c : cases) {
+        CHero hero(c.column, c.line, origin);
+        hero.StepToward(c.column, c.line, origin);
         std::string rest = PieceText(hero);
-        hero.x += 5;
+        hero.x += c.sonic ? 5 : 0;
         hero.Draw(&canvas);
         canvas.outlines.clear();
         view.log.clear();
-        EXPECT_EQ(1u + 16 * 12, Duration([&]() { animator.AnimateSonic(&canvas, hero); }));
+        uint32_t start = view.tick;
+        if (c.sonic) animator.AnimateSonic(&canvas, hero);
+        else animator.AnimateHello(&canvas, hero);
+        EXPECT_EQ(c.readings, view.tick - start);
         EXPECT_EQ(rest.replace(rest.find(" -"), 2, " d"), PieceText(hero));
-        ASSERT_EQ(32u, canvas.outlines.size());
-        EXPECT_EQ(std::vector<int>({c[2], c[3], c[4], c[5], 3}), canvas.outlines[30]);
-        for (auto& r : canvas.outlines) EXPECT_TRUE(r[0] >= 0 && r[1] >= 30 && r[2] <= 341 && r[3] <= 286 && r[4] == 3);
-        EXPECT_EQ(std::vector<std::string>(1, "wave 200"), view.log);
+        ASSERT_EQ(c.sonic ? 32u : 40u, canvas.outlines.size());
+        EXPECT_EQ(c.ringAt, canvas.outlines[c.ring]);
+        for (auto& r : canvas.outlines)
+            EXPECT_TRUE(r[0] >= 0 && r[1] >= 30 && r[2] <= 341 && r[3] <= 286 && r[4] == c.ringAt[4]);
+        EXPECT_EQ(std::vector<std::string>(1, c.sonic ? "wave 200" : "wave 201"), view.log);
         EXPECT_TRUE(ShowsExactly(canvas, {&hero}));
         hero.Erase(&canvas);
     }
-}
-
-// Ten squares out and ten back in, 10 ms apart, each half timed from its start.
-TEST_F(AnimationTest, HelloSquaresWidenAndNarrowAroundThePiece)
-{
-    settings.temps_coucou.value = 100;
-    CRobot robot(10, 8, origin);
-    EXPECT_EQ(2u * (1 + 10 * 12), Duration([&]() { animator.AnimateHello(&canvas, robot); }));
-    ASSERT_EQ(40u, canvas.outlines.size());
-    EXPECT_EQ(std::vector<int>({robot.x - 43, robot.y - 43, robot.x + 57, robot.y + 57, 5}), canvas.outlines[18]);
-    EXPECT_EQ(std::vector<int>({robot.x + 7, robot.y + 7, robot.x + 7, robot.y + 7, 5}), canvas.outlines[39]);
-    EXPECT_TRUE(ShowsExactly(canvas, {}));
 }
 
 // Ten frames, at least 10 ms apart, of every explosion at once.
@@ -154,7 +140,9 @@ TEST_F(AnimationTest, ExplosionsPlayTheirTenFramesAndEmptyTheList)
     settings.temps_rex.value = 100;
     explosions.Append(CExplosion(3, 3, origin));
     explosions.Append(CExplosion(4, 3, origin));
-    EXPECT_EQ(1u + 9 * 11, Duration([&]() { EXPECT_EQ(0, animator.PlayExplosions(&canvas, explosions)); }));
+    uint32_t start = view.tick;
+    EXPECT_EQ(0, animator.PlayExplosions(&canvas, explosions));
+    EXPECT_EQ(1u + 9 * 11, view.tick - start);
     EXPECT_TRUE(explosions.IsEmpty());
     ASSERT_EQ(40u, canvas.transfers.size());
     EXPECT_EQ((CScreenImage{{52, 82, 16, 1, 0}}), canvas.transfers[0]);
