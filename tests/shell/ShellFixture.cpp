@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "shell/StatusBar.h"
-#include "shell/ToolBand.h"
 #include "shell/sl/ErrorReport.h"
 #include "view/Sound.h"
 
@@ -12,42 +11,13 @@ CRecorded g_recorded;
 
 namespace {
 
-int WINAPI RecordBox(HWND, const char* text, const char*, UINT)
-{
-    g_recorded.boxes.push_back(text);
-    return IDOK;
-}
+int WINAPI RecordBox(HWND, const char* text, const char*, UINT) { g_recorded.boxes.push_back(text); return IDOK; }
+BOOL WINAPI RecordSound(LPCSTR id, HMODULE, DWORD) { g_recorded.sounds.push_back((int)(ULONG_PTR)id); return TRUE; }
+BOOL WINAPI RecordBeep(UINT) { ++g_recorded.beeps; return TRUE; }
 
-BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD)
-{
-    g_recorded.sounds.push_back((int)(ULONG_PTR)sound);
-    return TRUE;
-}
+// The INI file of the program under test, in a folder of its own.
+std::string TestIniPath() { return g_iniFolderOverride + "\\Krelmot.ini"; }
 
-BOOL WINAPI RecordBeep(UINT)
-{
-    ++g_recorded.beeps;
-    return TRUE;
-}
-
-std::string TestIniFolder()
-{
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    CreateDirectoryA((folder + std::string("krelmot-shell-test")).c_str(), NULL);
-    return folder + std::string("krelmot-shell-test");
-}
-
-std::string TestIniPath() { return TestIniFolder() + "\\Krelmot.ini"; }
-
-}
-
-void RecordBlockingCalls()
-{
-    g_messageBox = RecordBox;
-    g_playSound = RecordSound;
-    g_messageBeep = RecordBeep;
-    g_recorded = CRecorded();
 }
 
 void PumpMessages()
@@ -58,14 +28,6 @@ void PumpMessages()
         DispatchMessageA(&msg);
     }
 }
-
-std::string ReadTestIni()
-{
-    std::ifstream file(TestIniPath().c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteTestIni(const std::string& text) { std::ofstream(TestIniPath().c_str(), std::ios::binary) << text; }
 
 CGrab::CGrab(HWND window)
 {
@@ -110,10 +72,17 @@ int LiveGdiObjects()
 
 void ShellTest::SetUp()
 {
-    RecordBlockingCalls();
-    g_iniFolderOverride = TestIniFolder();
+    g_messageBox = RecordBox;
+    g_playSound = RecordSound;
+    g_messageBeep = RecordBeep;
+    g_recorded = CRecorded();
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    g_iniFolderOverride = temp + std::string("krelmot-shell-test");
+    CreateDirectoryA(g_iniFolderOverride.c_str(), NULL);
     DeleteFileA(TestIniPath().c_str());
-    WriteIni();
+    if (!ini.empty())
+        std::ofstream(TestIniPath().c_str(), std::ios::binary) << ini;
     // Keep the real pointer away from the board unless a test puts it there.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     ASSERT_EQ(START_OK, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 12345))
@@ -130,6 +99,15 @@ void ShellTest::TearDown()
     ShutDown();
     UnregisterClassA(g_className, GetModuleHandleA(NULL));
     DeleteFileA(TestIniPath().c_str());
+}
+
+std::string ShellTest::EndProgram()
+{
+    DestroyWindow(k->mainWindow);
+    PumpMessages();
+    ShutDown();
+    std::ifstream file(TestIniPath().c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 void ShellTest::Layout(int heroColumn, int heroLine)
@@ -150,24 +128,10 @@ void ShellTest::Repaint()
     g_recorded = CRecorded();
 }
 
-void ShellTest::PointAt(int x, int y)
-{
-    POINT p = {x, y};
-    ClientToScreen(k->mainWindow, &p);
-    SetCursorPos(p.x, p.y);
-}
-
 std::string ShellTest::Part(int part) const
 {
     char text[256] = "";
     if (LOWORD(SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTLENGTHA, part, 0)) < sizeof text)
         SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTA, part, (LPARAM)text);
-    return text;
-}
-
-std::string ShellTest::ButtonLabel(int command) const
-{
-    char text[64] = "";
-    SendMessageA(k->toolBand->toolbar, TB_GETBUTTONTEXTA, command, (LPARAM)text);
     return text;
 }

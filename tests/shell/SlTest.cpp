@@ -1,5 +1,6 @@
-// The SL_ window routines on plain windows of their own.
+// The SL_ routines on plain windows of their own, and the error report.
 #include "shell/sl/WindowRoutines.h"
+#include "tests/shell/MessageRecorder.h"
 #include "tests/shell/ShellFixture.h"
 
 namespace {
@@ -17,7 +18,7 @@ HWND PlainWindow(int width, int height, const char* type = "STATIC", DWORD style
 // window is kept inside it.
 TEST(Sl, RepositionPlacesByModeAndKeepsInsideTheWorkArea)
 {
-    RecordBlockingCalls();
+    CMessageRecorder recorder;
     RECT work, r;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     HWND reference = PlainWindow(300, 200), window = PlainWindow(100, 50);
@@ -35,7 +36,7 @@ TEST(Sl, RepositionPlacesByModeAndKeepsInsideTheWorkArea)
     }
     for (HWND w : {huge, window, reference})
         DestroyWindow(w);
-    EXPECT_TRUE(g_recorded.boxes.empty());
+    EXPECT_TRUE(recorder.boxes.empty());
 }
 
 TEST(Sl, TextsCommandsGradientsAndDialogShortcuts)
@@ -45,41 +46,54 @@ TEST(Sl, TextsCommandsGradientsAndDialogShortcuts)
     EXPECT_TRUE(SL_LoadResText(299, &data, &size) == -1 && std::string(data) == "untouched" && size == 77);
     ASSERT_EQ(0, SL_LoadResText(300, &data, &size));
     EXPECT_EQ("Three lines\r\nof text\r\n", std::string(data, size));
-    RecordBlockingCalls();
+    CMessageRecorder recorder;
     SL_ExecCmd("", NULL);
     SL_ExecCmd(NULL, NULL);
-    EXPECT_EQ(std::vector<std::string>(2, "SL_ExecCmd: Unknown command"), g_recorded.boxes);
+    EXPECT_EQ(std::vector<std::string>(2, "SL_ExecCmd: Unknown command"), recorder.Texts());
     // Blocks of 255 bands run down, then up; a pressed button (n < 0) the other way.
     const int levels[][3] = {{2, 0, 255}, {2, 254, 1}, {2, 255, 2}, {2, 509, 0}, {-2, 0, 0}, {-2, 254, 254}};
     for (auto& l : levels)
         EXPECT_EQ(l[2], SL_GradientLevel(l[0], l[1])) << l[0] << " blocks, band " << l[1];
     // 510 bands over 509 pixels: band i fills pixel i - 1; blue stays as given.
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 509;
-    info.bmiHeader.biHeight = info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    DWORD* pixels = 0;
+    HWND strip = PlainWindow(509, 1, "STATIC", WS_POPUP | WS_VISIBLE);
     DRAWITEMSTRUCT item = {};
-    item.hDC = CreateCompatibleDC(NULL);
-    HGDIOBJ old = SelectObject(item.hDC, CreateDIBSection(item.hDC, &info, DIB_RGB_COLORS, (void**)&pixels, NULL, 0));
-    item.hwndItem = PlainWindow(10, 10);
+    item.hwndItem = strip;
+    item.hDC = GetDC(strip);
     SetRect(&item.rcItem, 0, 0, 509, 1);
     SL_DrawGradientItem(&item, 2, -1, -1, 7);
-    GdiFlush();
+    CGrab grab(strip);
+    ReleaseDC(strip, item.hDC);
     for (int x = 0; x < 509; ++x) {
         DWORD level = SL_GradientLevel(2, x + 1);
-        ASSERT_EQ(level << 16 | level << 8 | 7, pixels[x]) << "pixel " << x;
+        ASSERT_EQ(RGB(level, level, 7), grab.At(x, 0)) << "pixel " << x;
     }
-    DeleteObject(SelectObject(item.hDC, old));
-    DeleteDC(item.hDC);
-    PlainWindow(10, 10, UPDOWN_CLASSA, WS_CHILD, item.hwndItem, 7);
-    PlainWindow(10, 10, "BUTTON", WS_CHILD | BS_AUTOCHECKBOX, item.hwndItem, 8);
-    SL_SetSpinRange(item.hwndItem, 7, 110, 15);
-    EXPECT_EQ(MAKELONG(110, 15), SendDlgItemMessageA(item.hwndItem, 7, UDM_GETRANGE, 0, 0)) << "upper, lower";
+    PlainWindow(10, 10, UPDOWN_CLASSA, WS_CHILD, strip, 7);
+    PlainWindow(10, 10, "BUTTON", WS_CHILD | BS_AUTOCHECKBOX, strip, 8);
+    SL_SetSpinRange(strip, 7, 110, 15);
+    EXPECT_EQ(MAKELONG(110, 15), SendDlgItemMessageA(strip, 7, UDM_GETRANGE, 0, 0)) << "upper, lower";
     for (int on : {5, 0}) {
-        SL_SetCheck(item.hwndItem, 8, on);
-        EXPECT_EQ(on != 0, SL_GetCheck(item.hwndItem, 8));
+        SL_SetCheck(strip, 8, on);
+        EXPECT_EQ(on != 0, SL_GetCheck(strip, 8));
     }
-    DestroyWindow(item.hwndItem);
+    DestroyWindow(strip);
+}
+
+// Task-modal with the error icon and the system's own caption, cut to the buffer.
+TEST(ErrorReport, TheFormattedTextGoesToATaskModalErrorBox)
+{
+    CMessageRecorder recorder;
+    HWND page = (HWND)(ULONG_PTR)0x1234;
+    SL_Erreur("Pb creation rebar %d", 5);
+    SL_ErreurFenetre(page, "Pb %s %d: %x", "SetWindowPos", -2, 255u);
+    for (size_t length : {1023, 1024, 100000})
+        SL_Erreur("%s", std::string(length, 'a').c_str());
+    ASSERT_EQ(5u, recorder.boxes.size());
+    EXPECT_EQ("Pb creation rebar 5", recorder.boxes[0].text);
+    EXPECT_EQ("Pb SetWindowPos -2: ff", recorder.boxes[1].text);
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_TRUE(i < 2 || recorder.boxes[i].text == std::string(1023, 'a')) << "cut to the buffer: " << i;
+        EXPECT_EQ(i == 1 ? page : NULL, recorder.boxes[i].owner) << i;
+        EXPECT_FALSE(recorder.boxes[i].hasCaption) << i;
+        EXPECT_EQ(UINT(MB_ICONERROR | MB_TASKMODAL), recorder.boxes[i].type) << i;
+    }
 }
