@@ -106,8 +106,8 @@ TEST_F(ShellTest, EveryKeyCommandAndClickDoesItsOwnThing)
         }
 }
 
-// Never onto a robot, a heap or off the board, nor for a dead hero; on the
-// hero's cell it is active but not drawn, and a click there stays for a turn.
+// Never onto a robot or a heap; on the hero's cell it is active but not drawn,
+// and a click there stays for a turn.
 TEST_F(ShellTest, TheMarkerPreviewsTheStepTowardThePointer)
 {
     Layout(10, 10);
@@ -129,22 +129,18 @@ TEST_F(ShellTest, TheMarkerPreviewsTheStepTowardThePointer)
     MoveMouse(FromHeroCentre(1, 1));
     SendMessageA(k->mainWindow, WM_LBUTTONDOWN, 0, 0);
     EXPECT_TRUE(k->hero.dead) << "the robot stepped onto the hero";
-    Layout(0, 0);
-    MoveMouse(FromHeroCentre(-20, 0));
-    EXPECT_FALSE(k->IsDirectionMarkerActive()) << "off the board";
-    SendMessageA(k->mainWindow, WM_LBUTTONDOWN, 0, 0);
-    EXPECT_EQ(std::vector<int>(), g_recorded.sounds) << "no marker: no turn, which would win this empty level";
-    k->hero.dead = true;
-    MoveMouse(FromHeroCentre(20, 3));
-    EXPECT_FALSE(k->IsDirectionMarkerActive()) << "the hero is dead";
 }
 
-// A refused key sounds, or beeps with the sound off, as does a key while dead;
-// a death with the sound off is silent.
+// Off the board no marker shows and a click plays no turn, but a key is refused
+// with a sound, or a beep with the sound off, as is a key while dead; a death
+// with the sound off is silent, and a dead hero has no marker.
 TEST_F(ShellTest, RefusalsSoundOrBeepAndTheContextMenuOpensOverTheBoardOnly)
 {
     Layout(0, 0);
     Robot(1, 1);
+    MoveMouse(FromHeroCentre(-20, 0));
+    SendMessageA(k->mainWindow, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_FALSE(k->IsDirectionMarkerActive() || k->hero.dead) << "the robot would have stepped onto the hero";
     Key(VK_NUMPAD7);
     EXPECT_EQ(std::vector<int>(1, WAVE_REFUSED), g_recorded.sounds) << "off the board";
     k->settings.son.value = false;
@@ -154,6 +150,8 @@ TEST_F(ShellTest, RefusalsSoundOrBeepAndTheContextMenuOpensOverTheBoardOnly)
     Key('T');
     EXPECT_EQ(2, g_recorded.beeps) << "off the board, then dead";
     EXPECT_EQ(1u, g_recorded.sounds.size()) << "a death with sound off is silent";
+    MoveMouse(FromHeroCentre(20, 3));
+    EXPECT_FALSE(k->IsDirectionMarkerActive());
     POINT board = {k->hero.x, k->hero.y};
     ClientToScreen(k->mainWindow, &board);
     UINT_PTR timer = SetTimer(NULL, 0, 50, CloseMenu);

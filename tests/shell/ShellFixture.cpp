@@ -98,14 +98,11 @@ void ShellTest::TearDown()
     PumpMessages();
     ShutDown();
     UnregisterClassA(g_className, GetModuleHandleA(NULL));
-    DeleteFileA(TestIniPath().c_str());
 }
 
 std::string ShellTest::EndProgram()
 {
-    DestroyWindow(k->mainWindow);
-    PumpMessages();
-    ShutDown();
+    TearDown();
     std::ifstream file(TestIniPath().c_str(), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }

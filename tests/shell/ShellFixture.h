@@ -51,12 +51,10 @@ protected:
     void MoveMouse(LPARAM where) { SendMessageA(k->mainWindow, WM_MOUSEMOVE, 0, where); }
     // Puts the real pointer on a client position of the main window.
     void PointAt(int x, int y) { POINT p = {x, y}; ClientToScreen(k->mainWindow, &p); SetCursorPos(p.x, p.y); }
-    // The text of a status bar part, as the bar holds it.
-    std::string Part(int part) const;
+    std::string Part(int part) const;  // the text of a status bar part
     void Command(int id) { SendMessageA(k->mainWindow, WM_COMMAND, id, 0); }
 
-    // What the INI file holds at start-up: by default only no intro, whose
-    // glide would slow every start.
+    // The INI file at start-up: by default no intro, whose glide would slow every start.
     std::string ini = "[std]\r\nintro=0\r\n";
     CKrelmot* k;
 };
