@@ -50,7 +50,8 @@ TEST_F(ShellTest, TheBestScoreAndTheScorePanel)
         EXPECT_EQ(c[2] != 0, red > 100 && white > 10) << c[0] << "/" << c[1];
         EXPECT_EQ("Best Score:" + std::to_string(std::max(c[0], c[1])), k->statusBar->bestScoreText);
     }
-    const std::pair<int, const char*> scores[] = {{42, "    42"}, {0, "     0"}, {999999, "999999"}, {1234567, "999999"}};
+    const std::pair<int, const char*> scores[] = {
+        {42, "    42"}, {0, "     0"}, {999999, "999999"}, {1234567, "999999"}};
     for (const auto& c : scores) {
         k->score = c.first;
         k->toolBand->SetScore(c.first);
@@ -66,21 +67,10 @@ TEST_F(ShellTest, TheBestScoreAndTheScorePanel)
     }
 }
 
-// Too narrow, the parts collapse from the left; a message is shown as it is.
-TEST_F(ShellTest, TheBarTakesAnyWidthAndAnyMessage)
-{
-    k->statusBar->SetMessage("100% %s %d");
-    EXPECT_EQ("100% %s %d", Part(0));
-    int r[STATUS_PART_COUNT];
-    for (int width : {300, 60, 0}) {
-        k->statusBar->FitWidth(width);
-        SendMessageA(k->statusBar->GetHandle(), SB_GETPARTS, STATUS_PART_COUNT, (LPARAM)r);
-        EXPECT_TRUE(std::is_sorted(r, r + STATUS_PART_COUNT) && r[0] == 0) << width;
-    }
-    EXPECT_EQ(k->toolBand->GetHeight(), k->gridRect.top) << "the board starts below the band";
-}
-
-TEST_F(ShellTest, MissingControlsAreReportedOnceAndNothingElseHappens)
+// Without their windows the bar and the band report once and do nothing else;
+// with its window, the bar too narrow collapses from the left, and a message
+// is shown as it is.
+TEST_F(ShellTest, TheBarsTakeNoWindowAnyWidthAndAnyMessage)
 {
     CStatusBar bar(k->texts, k->images);
     EXPECT_EQ(-1, bar.Create(NULL));
@@ -97,4 +87,13 @@ TEST_F(ShellTest, MissingControlsAreReportedOnceAndNothingElseHappens)
     EXPECT_EQ("Pb CreateStatusWindow", g_recorded.boxes[0]);
     EXPECT_EQ(0u, g_recorded.boxes[1].find("Pb creation rebar "));
     EXPECT_TRUE(!band.GetHeight() && !band.rebar && !band.toolbar && !band.scorePanel && !band.normalImages);
+    int r[STATUS_PART_COUNT];
+    for (int width : {300, 60, 0}) {
+        k->statusBar->FitWidth(width);
+        SendMessageA(k->statusBar->GetHandle(), SB_GETPARTS, STATUS_PART_COUNT, (LPARAM)r);
+        EXPECT_TRUE(std::is_sorted(r, r + STATUS_PART_COUNT) && r[0] == 0) << width;
+    }
+    k->statusBar->SetMessage("100% %s %d");
+    EXPECT_EQ("100% %s %d", Part(0));
+    EXPECT_EQ(k->toolBand->GetHeight(), k->gridRect.top) << "the board starts below the band";
 }

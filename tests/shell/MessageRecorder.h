@@ -8,12 +8,7 @@
 
 #include "shell/sl/ErrorReport.h"
 
-struct CRecordedBox {
-    HWND owner;
-    std::string text;
-    bool hasCaption;
-    UINT type;
-};
+struct CRecordedBox { HWND owner; std::string text; bool hasCaption; UINT type; };
 
 struct CMessageRecorder {
     CMessageRecorder() : previous(g_messageBox), outer(Boxes()) { Boxes() = &boxes; g_messageBox = Record; }

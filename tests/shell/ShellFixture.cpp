@@ -47,27 +47,23 @@ CGrab::CGrab(HWND window)
 // probes that came before it is the count of live objects.
 int LiveGdiObjects()
 {
+    auto slot = [](HBRUSH brush) { return (int)((ULONG_PTR)brush & 0xFFFF); };
     std::vector<HBRUSH> probes;
-    int previous = -2, run = 0, runStart = 0, runFirstSlot = 0;
-    while (run < 64 && probes.size() < 20000) {
+    size_t runStart = 0;
+    while (probes.size() - runStart < 64 && probes.size() < 20000) {
         HBRUSH probe = CreateSolidBrush(0);
         if (!probe)
             break;
-        int slot = (int)((ULONG_PTR)probe & 0xFFFF);
-        if (slot != previous + 1) {
-            run = 0;
-            runStart = (int)probes.size();
-            runFirstSlot = slot;
-        }
-        ++run;
-        previous = slot;
+        if (!probes.empty() && slot(probe) != slot(probes.back()) + 1)
+            runStart = probes.size();
         probes.push_back(probe);
     }
+    int live = probes.empty() ? 0 : slot(probes[runStart]) - (int)runStart;
     // Freed in creation order, the probes come back in descending order next
     // time, never mistaken for new slots.
     for (HBRUSH probe : probes)
         DeleteObject(probe);
-    return runFirstSlot - runStart;
+    return live;
 }
 
 void ShellTest::SetUp()

@@ -12,11 +12,7 @@ inline CCell At(int column, int line) { return CCell{column, line}; }
 inline std::ostream& operator<<(std::ostream& out, const CCell& c) { return out << c.column << "," << c.line; }
 
 // What the message box, the sounds and the beep were asked for since the start.
-struct CRecorded {
-    std::vector<std::string> boxes;
-    std::vector<int> sounds;
-    int beeps;
-};
+struct CRecorded { std::vector<std::string> boxes; std::vector<int> sounds; int beeps; };
 extern CRecorded g_recorded;
 
 void PumpMessages();

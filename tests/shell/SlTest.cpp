@@ -1,14 +1,12 @@
-// The SL_ routines on plain windows of their own, and the error report. The
-// option sheet's tests cover the spin and check routines, the help dialog's
-// the gradient as drawn.
+// The SL_ routines and the error report. The option sheet's tests cover the
+// spin and check routines, the help dialog's the gradient as drawn.
 #include <gtest/gtest.h>
 
 #include "shell/sl/WindowRoutines.h"
 #include "tests/shell/MessageRecorder.h"
 
-// Modes 1 to 4 are the reference's corners from the top left, clockwise; any
-// other centres. The work area is the reference when there is none, and the
-// window is kept inside it.
+// Modes 1 to 4 are the reference's corners from the top left, clockwise, any
+// other centres; with no reference the work area, which holds the window.
 TEST(Sl, RepositionPlacesByModeAndKeepsInsideTheWorkArea)
 {
     CMessageRecorder recorder;
@@ -35,38 +33,31 @@ TEST(Sl, RepositionPlacesByModeAndKeepsInsideTheWorkArea)
 }
 
 // A missing text leaves the outputs alone; blocks of 255 gradient bands run
-// down, then up, and a pressed button's (n < 0) the other way.
-TEST(Sl, TextsCommandsAndGradientLevels)
+// down, then up, a pressed button's (n < 0) the other way. An error goes to a
+// task-modal box with the error icon and the system's caption, cut to the buffer.
+TEST(Sl, TextsCommandsGradientLevelsAndErrorReports)
 {
     const char* data = "untouched";
     DWORD size = 77;
     EXPECT_TRUE(SL_LoadResText(299, &data, &size) == -1 && std::string(data) == "untouched" && size == 77);
     ASSERT_EQ(0, SL_LoadResText(300, &data, &size));
     EXPECT_EQ("Three lines\r\nof text\r\n", std::string(data, size));
-    CMessageRecorder recorder;
-    SL_ExecCmd("", NULL);
-    SL_ExecCmd(NULL, NULL);
-    EXPECT_EQ(std::vector<std::string>(2, "SL_ExecCmd: Unknown command"), recorder.Texts());
     const int levels[][3] = {{2, 0, 255}, {2, 254, 1}, {2, 255, 2}, {2, 509, 0}, {-2, 0, 0}, {-2, 254, 254}};
     for (auto& l : levels)
         EXPECT_EQ(l[2], SL_GradientLevel(l[0], l[1])) << l[0] << " blocks, band " << l[1];
-}
-
-// Task-modal with the error icon and the system's own caption, cut to the buffer.
-TEST(ErrorReport, TheFormattedTextGoesToATaskModalErrorBox)
-{
     CMessageRecorder recorder;
     HWND page = (HWND)(ULONG_PTR)0x1234;
+    SL_ExecCmd("", NULL);
+    SL_ExecCmd(NULL, NULL);
     SL_Erreur("Pb creation rebar %d", 5);
     SL_ErreurFenetre(page, "Pb %s %d: %x", "SetWindowPos", -2, 255u);
     for (size_t length : {1023, 1024, 100000})
         SL_Erreur("%s", std::string(length, 'a').c_str());
-    ASSERT_EQ(5u, recorder.boxes.size());
-    EXPECT_EQ("Pb creation rebar 5", recorder.boxes[0].text);
-    EXPECT_EQ("Pb SetWindowPos -2: ff", recorder.boxes[1].text);
-    for (size_t i = 0; i < 5; ++i) {
-        EXPECT_TRUE(i < 2 || recorder.boxes[i].text == std::string(1023, 'a')) << "cut to the buffer: " << i;
-        EXPECT_EQ(i == 1 ? page : NULL, recorder.boxes[i].owner) << i;
+    const std::string exec = "SL_ExecCmd: Unknown command", cut(1023, 'a');
+    EXPECT_EQ((std::vector<std::string>{exec, exec, "Pb creation rebar 5", "Pb SetWindowPos -2: ff", cut, cut, cut}),
+              recorder.Texts());
+    for (size_t i = 0; i < recorder.boxes.size(); ++i) {
+        EXPECT_EQ(i == 3 ? page : NULL, recorder.boxes[i].owner) << i;
         EXPECT_FALSE(recorder.boxes[i].hasCaption) << i;
         EXPECT_EQ(UINT(MB_ICONERROR | MB_TASKMODAL), recorder.boxes[i].type) << i;
     }
