@@ -51,9 +51,8 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD)
 
 }
 
-// Each input on the same board: the hero on 10,10, a robot on 14,14, the marker
-// on 11,10, a score of 40; the new level ungreys what the row before greyed.
-// The dialogs' keys and commands, which block, have their own tests.
+// Each input on one board: the hero on 10,10, a robot on 14,14, the marker on 11,10, a score
+// of 40, what the row before greyed ungreyed. The dialogs' keys, which block, have their tests.
 TEST_F(ShellTest, EveryKeyCommandAndClickDoesItsOwnThing)
 {
     const struct {
@@ -79,19 +78,17 @@ TEST_F(ShellTest, EveryKeyCommandAndClickDoesItsOwnThing)
             Layout(10, 10);
             Robot(14, 14);
             k->score = 40;
-            int x = k->hero.x + 37, y = k->hero.y;
-            PointAt(x, y);
-            MoveMouse(MAKELPARAM(x, y));
+            PointAt(k->hero.x + 37, k->hero.y);
+            MoveMouse(FromHeroCentre(29, -8));
             Repaint();
             SendMessageA(k->mainWindow, input.message, input.wParam, 0);
             EXPECT_EQ(row.after, Changes(k));
         }
 }
 
-// The marker never points onto a robot, a heap or off the board; on the hero
-// it shows nothing, and a click there stays for a turn. A key off the board is
-// refused with a sound, or a beep with the sound off, as is one while dead; with
-// the sound off a death is silent.
+// The marker never points onto a robot, a heap or off the board; on the hero it shows
+// nothing, and a click there stays for a turn. A key off the board is refused with a sound,
+// or a beep with the sound off, as is one while dead; with the sound off a death is silent.
 TEST_F(ShellTest, TheMarkerTheRefusalsAndTheContextMenu)
 {
     Layout(10, 10);
@@ -157,8 +154,7 @@ TEST_F(ShellTest, DraggingSnapsToWholeCellsAndNewCountsStartANewGame)
         }
     k->score = 33;
     SetWindowPos(k->mainWindow, NULL, 123, 45, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    RECT window;
-    GetWindowRect(k->mainWindow, &window);
+    RECT window = {123, 45, 0, 45 + 17 * k->Lines() + 1 + fh};
     for (int columns : {k->Columns(), 29}) {
         window.right = window.left + 17 * columns + 1 + fw;
         SendMessageA(k->mainWindow, WM_SIZING, WMSZ_RIGHT, (LPARAM)&window);

@@ -1,5 +1,4 @@
-// The settings' and the texts' test programs start with the message box
-// replaced: an unexpected box fails the test instead of waiting for a click.
+// The settings' and texts' test programs: an unexpected message box fails, never waits for a click.
 #include <gtest/gtest.h>
 
 #include "shell/sl/ErrorReport.h"

@@ -9,16 +9,11 @@
 
 CRecorded g_recorded;
 
-namespace {
+static int WINAPI RecordBox(HWND, LPCSTR text, LPCSTR, UINT) { g_recorded.boxes.push_back(text); return IDOK; }
+static BOOL WINAPI RecordSound(LPCSTR id, HMODULE, DWORD) { g_recorded.sounds.push_back(LOWORD(id)); return TRUE; }
+static BOOL WINAPI RecordBeep(UINT) { ++g_recorded.beeps; return TRUE; }
 
-int WINAPI RecordBox(HWND, const char* text, const char*, UINT) { g_recorded.boxes.push_back(text); return IDOK; }
-BOOL WINAPI RecordSound(LPCSTR id, HMODULE, DWORD) { g_recorded.sounds.push_back((int)(ULONG_PTR)id); return TRUE; }
-BOOL WINAPI RecordBeep(UINT) { ++g_recorded.beeps; return TRUE; }
-
-// The INI file of the program under test, in a folder of its own.
-std::string TestIniPath() { return g_iniFolderOverride + "\\Krelmot.ini"; }
-
-}
+static std::string TestIniPath() { return g_iniFolderOverride + "\\Krelmot.ini"; }
 
 void PumpMessages()
 {
@@ -59,8 +54,7 @@ int LiveGdiObjects()
         probes.push_back(probe);
     }
     int live = probes.empty() ? 0 : slot(probes[runStart]) - (int)runStart;
-    // Freed in creation order, the probes come back in descending order next
-    // time, never mistaken for new slots.
+    // Freed in creation order, they come back in descending order: never taken for new slots.
     for (HBRUSH probe : probes)
         DeleteObject(probe);
     return live;

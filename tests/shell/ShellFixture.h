@@ -34,11 +34,9 @@ protected:
     void TearDown();
     // Ends the running program and starts it again on this INI file, none if empty.
     void Restart(const std::string& text) { TearDown(); ini = text; SetUp(); }
-    // Ends the program, which writes its settings, and reads the INI file back.
-    std::string EndProgram();
+    std::string EndProgram();  // which writes the settings; the INI file read back
 
-    // An empty board with the hero on the cell, drawn.
-    void Layout(int heroColumn, int heroLine);
+    void Layout(int heroColumn, int heroLine);  // an empty board with the hero on the cell, drawn
     void Robot(int column, int line) { k->AppendRobot(column, line); }
     void Repaint();
     // Client position of a pixel offset from the centre of the hero's cell.
