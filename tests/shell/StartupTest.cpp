@@ -5,8 +5,7 @@
 
 namespace {
 
-// What an earlier run kept; the board is not the default 47 x 32.
-std::string SavedIni(int language, const std::string& intro = "0")
+std::string SavedIni(int language, const std::string& intro = "0")  // what an earlier run kept, on a 40 x 24 board
 {
     return "[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=200\r\nlig_fenetre=120\r\nlangue=" +
            std::to_string(language) + "\r\nmeilleur_score=40\r\n[std]\r\nlargeur=40\r\nhauteur=24\r\ntemps_move=0\r\n" +
@@ -111,8 +110,9 @@ TEST_F(ShellTest, TheLanguageIsTheSavedOneAndASwitchRetextsEverything)
     EXPECT_TRUE(k->introActive && GetMenuState(GetMenu(k->mainWindow), CMD_TELEPORT, MF_BYCOMMAND) & MF_GRAYED);
     Key('I');
     Command(CMD_ENGLISH);
+    EXPECT_EQ(shown[LANG_ENGLISH], texts()) << "switched in play";
     Command(CMD_FRENCH);
-    EXPECT_EQ(shown[LANG_FRENCH], texts()) << "switched in play";
+    EXPECT_EQ(shown[LANG_FRENCH], texts()) << "switched back";
     Key('T');
     Key('S');
     EXPECT_EQ("Sonic:1|T\xe9l\xe9:1", Part(3) + "|" + Part(4));
