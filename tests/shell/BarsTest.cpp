@@ -1,4 +1,4 @@
-// The status bar and the score panel on the real window; their texts are read at start-up.
+// The status bar and the score panel on the real window; the start-up tests read their texts.
 #include <algorithm>
 
 #include "shell/StatusBar.h"

@@ -30,9 +30,9 @@ TEST(Sl, RepositionPlacesByModeAndKeepsInsideTheWorkArea)
         DestroyWindow(w);
 }
 
-// A missing text leaves the outputs alone; blocks of 255 gradient bands run down, then up,
-// a pressed button's (n < 0) the other way. An error box: task-modal, error icon, the
-// system's caption, the text cut to the buffer.
+// A missing text leaves the outputs alone, an unknown command is reported; blocks of 255
+// gradient bands run down, then up, a pressed button's (n < 0) the other way. An error box:
+// task-modal, error icon, the system's caption, the text cut to the buffer.
 TEST(Sl, TextsCommandsGradientLevelsAndErrorReports)
 {
     const char* data = "untouched";

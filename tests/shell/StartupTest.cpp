@@ -30,9 +30,9 @@ TEST_F(ShellTest, OneWindowFitsTheGridAndAFirstRunWritesThePlaceAndIntroDuration
               EndProgram());
 }
 
-// Each saved language in every text but the clock: menus, bar, labels, a tooltip, a help line,
-// the intro's welcome line. A switch, in the intro or in play, equals a start in the new
-// language and is written back with a new best score, the rest as it was.
+// Each saved language in every text but the clock (menus, bar, labels, tooltip, help line, welcome
+// line); an unchanged run writes nothing. A switch, in the intro or in play, equals a start in the
+// new language and is written back with a new best score, the rest as it was.
 TEST_F(ShellTest, TheLanguageIsTheSavedOneAndASwitchRetextsEverything)
 {
     auto texts = [this]() {
@@ -94,7 +94,7 @@ TEST_F(ShellTest, TheLanguageIsTheSavedOneAndASwitchRetextsEverything)
         GetWindowRect(k->mainWindow, &window);
         EXPECT_TRUE(window.left == 200 && window.top == 120 && k->Columns() == 40 && k->Lines() == 24);
         EXPECT_EQ(shown[language], texts());
-        // The grip keeps its room; the level's part fits its widest text.
+        // The grip keeps its room; the level's part is measured in the language.
         int r[STATUS_PART_COUNT];
         SendMessageA(k->statusBar->GetHandle(), SB_GETPARTS, STATUS_PART_COUNT, (LPARAM)r);
         GetClientRect(k->statusBar->GetHandle(), &bar);
