@@ -8,21 +8,12 @@
 
 #include "shell/sl/ErrorReport.h"
 
-struct CRecordedBox {
-    HWND owner;
-    std::string text;
-    bool hasCaption;
-    UINT type;
-};
+struct CRecordedBox { HWND owner; std::string text; bool hasCaption; UINT type; };
 
 struct CMessageRecorder {
     CMessageRecorder() : previous(g_messageBox), outer(Boxes()) { Boxes() = &boxes; g_messageBox = Record; }
     ~CMessageRecorder() { g_messageBox = previous; Boxes() = outer; }
-    static std::vector<CRecordedBox>*& Boxes()
-    {
-        static std::vector<CRecordedBox>* current = 0;
-        return current;
-    }
+    static std::vector<CRecordedBox>*& Boxes() { static std::vector<CRecordedBox>* current = 0; return current; }
     static int WINAPI Record(HWND owner, const char* text, const char* caption, UINT type)
     {
         Boxes()->push_back(CRecordedBox{owner, text, caption != 0, type});

@@ -4,51 +4,16 @@
 #include <iterator>
 
 #include "shell/StatusBar.h"
-#include "shell/ToolBand.h"
 #include "shell/sl/ErrorReport.h"
 #include "view/Sound.h"
 
 CRecorded g_recorded;
 
-namespace {
+static int WINAPI RecordBox(HWND, LPCSTR text, LPCSTR, UINT) { g_recorded.boxes.push_back(text); return IDOK; }
+static BOOL WINAPI RecordSound(LPCSTR id, HMODULE, DWORD) { g_recorded.sounds.push_back(LOWORD(id)); return TRUE; }
+static BOOL WINAPI RecordBeep(UINT) { ++g_recorded.beeps; return TRUE; }
 
-int WINAPI RecordBox(HWND, const char* text, const char*, UINT)
-{
-    g_recorded.boxes.push_back(text);
-    return IDOK;
-}
-
-BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD)
-{
-    g_recorded.sounds.push_back((int)(ULONG_PTR)sound);
-    return TRUE;
-}
-
-BOOL WINAPI RecordBeep(UINT)
-{
-    ++g_recorded.beeps;
-    return TRUE;
-}
-
-std::string TestIniFolder()
-{
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    CreateDirectoryA((folder + std::string("krelmot-shell-test")).c_str(), NULL);
-    return folder + std::string("krelmot-shell-test");
-}
-
-std::string TestIniPath() { return TestIniFolder() + "\\Krelmot.ini"; }
-
-}
-
-void RecordBlockingCalls()
-{
-    g_messageBox = RecordBox;
-    g_playSound = RecordSound;
-    g_messageBeep = RecordBeep;
-    g_recorded = CRecorded();
-}
+static std::string TestIniPath() { return g_iniFolderOverride + "\\Krelmot.ini"; }
 
 void PumpMessages()
 {
@@ -58,14 +23,6 @@ void PumpMessages()
         DispatchMessageA(&msg);
     }
 }
-
-std::string ReadTestIni()
-{
-    std::ifstream file(TestIniPath().c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteTestIni(const std::string& text) { std::ofstream(TestIniPath().c_str(), std::ios::binary) << text; }
 
 CGrab::CGrab(HWND window)
 {
@@ -85,35 +42,37 @@ CGrab::CGrab(HWND window)
 // probes that came before it is the count of live objects.
 int LiveGdiObjects()
 {
+    auto slot = [](HBRUSH brush) { return (int)((ULONG_PTR)brush & 0xFFFF); };
     std::vector<HBRUSH> probes;
-    int previous = -2, run = 0, runStart = 0, runFirstSlot = 0;
-    while (run < 64 && probes.size() < 20000) {
+    size_t runStart = 0;
+    while (probes.size() - runStart < 64 && probes.size() < 20000) {
         HBRUSH probe = CreateSolidBrush(0);
         if (!probe)
             break;
-        int slot = (int)((ULONG_PTR)probe & 0xFFFF);
-        if (slot != previous + 1) {
-            run = 0;
-            runStart = (int)probes.size();
-            runFirstSlot = slot;
-        }
-        ++run;
-        previous = slot;
+        if (!probes.empty() && slot(probe) != slot(probes.back()) + 1)
+            runStart = probes.size();
         probes.push_back(probe);
     }
-    // Freed in creation order, the probes come back in descending order next
-    // time, never mistaken for new slots.
+    int live = probes.empty() ? 0 : slot(probes[runStart]) - (int)runStart;
+    // Freed in creation order, they come back in descending order: never taken for new slots.
     for (HBRUSH probe : probes)
         DeleteObject(probe);
-    return runFirstSlot - runStart;
+    return live;
 }
 
 void ShellTest::SetUp()
 {
-    RecordBlockingCalls();
-    g_iniFolderOverride = TestIniFolder();
+    g_messageBox = RecordBox;
+    g_playSound = RecordSound;
+    g_messageBeep = RecordBeep;
+    g_recorded = CRecorded();
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    g_iniFolderOverride = temp + std::string("krelmot-shell-test");
+    CreateDirectoryA(g_iniFolderOverride.c_str(), NULL);
     DeleteFileA(TestIniPath().c_str());
-    WriteIni();
+    if (!ini.empty())
+        std::ofstream(TestIniPath().c_str(), std::ios::binary) << ini;
     // Keep the real pointer away from the board unless a test puts it there.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     ASSERT_EQ(START_OK, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 12345))
@@ -129,7 +88,13 @@ void ShellTest::TearDown()
     PumpMessages();
     ShutDown();
     UnregisterClassA(g_className, GetModuleHandleA(NULL));
-    DeleteFileA(TestIniPath().c_str());
+}
+
+std::string ShellTest::EndProgram()
+{
+    TearDown();
+    std::ifstream file(TestIniPath().c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 void ShellTest::Layout(int heroColumn, int heroLine)
@@ -150,24 +115,10 @@ void ShellTest::Repaint()
     g_recorded = CRecorded();
 }
 
-void ShellTest::PointAt(int x, int y)
-{
-    POINT p = {x, y};
-    ClientToScreen(k->mainWindow, &p);
-    SetCursorPos(p.x, p.y);
-}
-
 std::string ShellTest::Part(int part) const
 {
     char text[256] = "";
     if (LOWORD(SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTLENGTHA, part, 0)) < sizeof text)
         SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTA, part, (LPARAM)text);
-    return text;
-}
-
-std::string ShellTest::ButtonLabel(int command) const
-{
-    char text[64] = "";
-    SendMessageA(k->toolBand->toolbar, TB_GETBUTTONTEXTA, command, (LPARAM)text);
     return text;
 }

@@ -9,25 +9,13 @@
 #include "shell/Startup.h"
 
 inline CCell At(int column, int line) { return CCell{column, line}; }
-inline std::ostream& operator<<(std::ostream& out, const CCell& c)
-{
-    return out << "(" << c.column << "," << c.line << ")";
-}
+inline std::ostream& operator<<(std::ostream& out, const CCell& c) { return out << c.column << "," << c.line; }
 
-struct CRecorded {
-    std::vector<std::string> boxes;
-    std::vector<int> sounds;
-    int beeps;
-};
+// What the message box, the sounds and the beep were asked for since the start.
+struct CRecorded { std::vector<std::string> boxes; std::vector<int> sounds; int beeps; };
 extern CRecorded g_recorded;
 
-// Replaces the message box, the sounds and the beep with recorders.
-void RecordBlockingCalls();
 void PumpMessages();
-
-// The INI file of the program under test, in a folder of its own.
-std::string ReadTestIni();
-void WriteTestIni(const std::string& text);
 
 // The client area copied into memory, one COLORREF per pixel.
 struct CGrab {
@@ -44,12 +32,11 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp();
     void TearDown();
-    // What the INI file holds when the program starts: by default only no
-    // intro, whose glide would slow every start.
-    virtual void WriteIni() { WriteTestIni("[std]\r\nintro=0\r\n"); }
+    // Ends the running program and starts it again on this INI file, none if empty.
+    void Restart(const std::string& text) { TearDown(); ini = text; SetUp(); }
+    std::string EndProgram();  // which writes the settings; the INI file read back
 
-    // An empty board with the hero on the cell, drawn.
-    void Layout(int heroColumn, int heroLine);
+    void Layout(int heroColumn, int heroLine);  // an empty board with the hero on the cell, drawn
     void Robot(int column, int line) { k->AppendRobot(column, line); }
     void Repaint();
     // Client position of a pixel offset from the centre of the hero's cell.
@@ -57,12 +44,12 @@ protected:
     void Key(WPARAM key) { SendMessageA(k->mainWindow, WM_KEYDOWN, key, 0); }
     void MoveMouse(LPARAM where) { SendMessageA(k->mainWindow, WM_MOUSEMOVE, 0, where); }
     // Puts the real pointer on a client position of the main window.
-    void PointAt(int x, int y);
-    // The text of a status bar part, as the bar holds it.
-    std::string Part(int part) const;
-    std::string ButtonLabel(int command) const;
+    void PointAt(int x, int y) { POINT p = {x, y}; ClientToScreen(k->mainWindow, &p); SetCursorPos(p.x, p.y); }
+    std::string Part(int part) const;  // the text of a status bar part
     void Command(int id) { SendMessageA(k->mainWindow, WM_COMMAND, id, 0); }
 
+    // The INI file at start-up: by default no intro, whose glide would slow every start.
+    std::string ini = "[std]\r\nintro=0\r\n";
     CKrelmot* k;
 };
 

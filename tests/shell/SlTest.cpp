@@ -1,27 +1,20 @@
-// The SL_ window routines on plain windows of their own.
+// The SL_ routines and the error report. The option sheet's tests cover the
+// spin and check routines, the help dialog's the gradient as drawn.
+#include <gtest/gtest.h>
+
 #include "shell/sl/WindowRoutines.h"
-#include "tests/shell/ShellFixture.h"
+#include "tests/shell/MessageRecorder.h"
 
-namespace {
-
-HWND PlainWindow(int width, int height, const char* type = "STATIC", DWORD style = WS_POPUP, HWND parent = 0,
-                 int id = 0)
-{
-    return CreateWindowExA(0, type, "", style, 0, 0, width, height, parent, (HMENU)(INT_PTR)id, 0, NULL);
-}
-
-}
-
-// Modes 1 to 4 are the reference's corners from the top left, clockwise; any
-// other centres. The work area is the reference when there is none, and the
-// window is kept inside it.
+// Modes 1 to 4 are the reference's corners from the top left, clockwise, any
+// other centres; with no reference the work area, which holds the window.
 TEST(Sl, RepositionPlacesByModeAndKeepsInsideTheWorkArea)
 {
-    RecordBlockingCalls();
+    CMessageRecorder recorder;
+    auto popup = [](int w, int h) { return CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, w, h, 0, 0, 0, 0); };
     RECT work, r;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    HWND reference = PlainWindow(300, 200), window = PlainWindow(100, 50);
-    HWND huge = PlainWindow(work.right - work.left + 200, work.bottom - work.top + 100);
+    HWND reference = popup(300, 200), window = popup(100, 50);
+    HWND huge = popup(work.right - work.left + 200, work.bottom - work.top + 100);
     // The reference's left and top (none when negative), the mode, then where the window goes.
     const LONG cases[][5] = {{100, 100, 1, 100, 100}, {100, 100, 2, 300, 100}, {100, 100, 3, 300, 250},
                              {100, 100, 4, 100, 250}, {100, 100, 9, 200, 175}, {-1, -1, 0, work.left, work.top},
@@ -35,51 +28,34 @@ TEST(Sl, RepositionPlacesByModeAndKeepsInsideTheWorkArea)
     }
     for (HWND w : {huge, window, reference})
         DestroyWindow(w);
-    EXPECT_TRUE(g_recorded.boxes.empty());
 }
 
-TEST(Sl, TextsCommandsGradientsAndDialogShortcuts)
+// A missing text leaves the outputs alone, an unknown command is reported; blocks of 255
+// gradient bands run down, then up, a pressed button's (n < 0) the other way. An error box:
+// task-modal, error icon, the system's caption, the text cut to the buffer.
+TEST(Sl, TextsCommandsGradientLevelsAndErrorReports)
 {
     const char* data = "untouched";
     DWORD size = 77;
     EXPECT_TRUE(SL_LoadResText(299, &data, &size) == -1 && std::string(data) == "untouched" && size == 77);
     ASSERT_EQ(0, SL_LoadResText(300, &data, &size));
     EXPECT_EQ("Three lines\r\nof text\r\n", std::string(data, size));
-    RecordBlockingCalls();
-    SL_ExecCmd("", NULL);
-    SL_ExecCmd(NULL, NULL);
-    EXPECT_EQ(std::vector<std::string>(2, "SL_ExecCmd: Unknown command"), g_recorded.boxes);
-    // Blocks of 255 bands run down, then up; a pressed button (n < 0) the other way.
     const int levels[][3] = {{2, 0, 255}, {2, 254, 1}, {2, 255, 2}, {2, 509, 0}, {-2, 0, 0}, {-2, 254, 254}};
     for (auto& l : levels)
         EXPECT_EQ(l[2], SL_GradientLevel(l[0], l[1])) << l[0] << " blocks, band " << l[1];
-    // 510 bands over 509 pixels: band i fills pixel i - 1; blue stays as given.
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 509;
-    info.bmiHeader.biHeight = info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    DWORD* pixels = 0;
-    DRAWITEMSTRUCT item = {};
-    item.hDC = CreateCompatibleDC(NULL);
-    HGDIOBJ old = SelectObject(item.hDC, CreateDIBSection(item.hDC, &info, DIB_RGB_COLORS, (void**)&pixels, NULL, 0));
-    item.hwndItem = PlainWindow(10, 10);
-    SetRect(&item.rcItem, 0, 0, 509, 1);
-    SL_DrawGradientItem(&item, 2, -1, -1, 7);
-    GdiFlush();
-    for (int x = 0; x < 509; ++x) {
-        DWORD level = SL_GradientLevel(2, x + 1);
-        ASSERT_EQ(level << 16 | level << 8 | 7, pixels[x]) << "pixel " << x;
+    CMessageRecorder recorder;
+    HWND page = (HWND)(ULONG_PTR)0x1234;
+    SL_ExecCmd("", NULL);
+    SL_ExecCmd(NULL, NULL);
+    SL_Erreur("Pb creation rebar %d", 5);
+    SL_ErreurFenetre(page, "Pb %s %d: %x", "SetWindowPos", -2, 255u);
+    for (size_t length : {1023, 1024, 100000})
+        SL_Erreur("%s", std::string(length, 'a').c_str());
+    const std::string exec = "SL_ExecCmd: Unknown command", cut(1023, 'a');
+    EXPECT_EQ((std::vector<std::string>{exec, exec, "Pb creation rebar 5", "Pb SetWindowPos -2: ff", cut, cut, cut}),
+              recorder.Texts());
+    for (size_t i = 0; i < recorder.boxes.size(); ++i) {
+        EXPECT_EQ(i == 3 ? page : NULL, recorder.boxes[i].owner) << i;
+        EXPECT_TRUE(!recorder.boxes[i].hasCaption && recorder.boxes[i].type == (MB_ICONERROR | MB_TASKMODAL)) << i;
     }
-    DeleteObject(SelectObject(item.hDC, old));
-    DeleteDC(item.hDC);
-    PlainWindow(10, 10, UPDOWN_CLASSA, WS_CHILD, item.hwndItem, 7);
-    PlainWindow(10, 10, "BUTTON", WS_CHILD | BS_AUTOCHECKBOX, item.hwndItem, 8);
-    SL_SetSpinRange(item.hwndItem, 7, 110, 15);
-    EXPECT_EQ(MAKELONG(110, 15), SendDlgItemMessageA(item.hwndItem, 7, UDM_GETRANGE, 0, 0)) << "upper, lower";
-    for (int on : {5, 0}) {
-        SL_SetCheck(item.hwndItem, 8, on);
-        EXPECT_EQ(on != 0, SL_GetCheck(item.hwndItem, 8));
-    }
-    DestroyWindow(item.hwndItem);
 }
