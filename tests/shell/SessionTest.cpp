@@ -6,12 +6,9 @@ namespace {
 
 class SessionTest : public ShellTest {
 protected:
-    void WriteIni() { WriteTestIni("[profile]\r\nversion=1\r\n[gen]\r\n" + position + "[std]\r\nintro=0\r\n"); }
-    void Restart(const std::string& savedPosition)
+    void StartAt(const std::string& savedPosition)
     {
-        TearDown();
-        position = savedPosition;
-        SetUp();
+        Restart("[profile]\r\nversion=1\r\n[gen]\r\n" + savedPosition + "[std]\r\nintro=0\r\n");
     }
     POINT TopLeft()
     {
@@ -19,7 +16,6 @@ protected:
         GetWindowRect(k->mainWindow, &r);
         return POINT{r.left, r.top};
     }
-    std::string position;
 };
 
 }
@@ -37,17 +33,14 @@ TEST_F(SessionTest, TheEndOfTheSessionWritesTheBestScoreOnce)
     EXPECT_NE(std::string::npos, written.find("meilleur_score=1234\r\n")) << written;
     WriteTestIni("[profile]\r\nversion=1\r\n");
     SendMessageA(k->mainWindow, WM_ENDSESSION, TRUE, 0);
-    DestroyWindow(k->mainWindow);
-    PumpMessages();
-    ShutDown();
-    EXPECT_EQ(std::string::npos, ReadTestIni().find("meilleur_score")) << "written twice";
+    EXPECT_EQ(std::string::npos, EndProgram().find("meilleur_score")) << "written twice";
 }
 
 // A title bar on no screen opens centred, as with no saved position;
 // a window partly off the screen stays where the player left it.
 TEST_F(SessionTest, AWindowOffEveryScreenOpensCentred)
 {
-    Restart("");
+    StartAt("");
     POINT centred = TopLeft();
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     struct { const char* name; int left, top; bool kept; } rows[] = {
@@ -59,7 +52,7 @@ TEST_F(SessionTest, AWindowOffEveryScreenOpensCentred)
     };
     for (auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Restart("col_fenetre=" + std::to_string(row.left) + "\r\nlig_fenetre=" + std::to_string(row.top) + "\r\n");
+        StartAt("col_fenetre=" + std::to_string(row.left) + "\r\nlig_fenetre=" + std::to_string(row.top) + "\r\n");
         POINT at = TopLeft();
         POINT expected = row.kept ? POINT{row.left, row.top} : centred;
         EXPECT_TRUE(at.x == expected.x && at.y == expected.y) << at.x << "," << at.y;

@@ -15,6 +15,14 @@ static BOOL WINAPI RecordBeep(UINT) { ++g_recorded.beeps; return TRUE; }
 
 static std::string TestIniPath() { return g_iniFolderOverride + "\\Krelmot.ini"; }
 
+std::string ReadTestIni()
+{
+    std::ifstream file(TestIniPath().c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteTestIni(const std::string& text) { std::ofstream(TestIniPath().c_str(), std::ios::binary) << text; }
+
 void PumpMessages()
 {
     MSG msg;
@@ -39,13 +47,14 @@ CGrab::CGrab(HWND window)
 
 // Probes taken from the table fill its free slots, most recently freed first,
 // then new slots in a consecutive run. The first slot of that run less the
-// probes that came before it is the count of live objects.
+// probes that came before it is the count of live objects. Freed slots can
+// form runs too, though never a thousand long.
 int LiveGdiObjects()
 {
     auto slot = [](HBRUSH brush) { return (int)((ULONG_PTR)brush & 0xFFFF); };
     std::vector<HBRUSH> probes;
     size_t runStart = 0;
-    while (probes.size() - runStart < 64 && probes.size() < 20000) {
+    while (probes.size() - runStart < 1000 && probes.size() < 30000) {
         HBRUSH probe = CreateSolidBrush(0);
         if (!probe)
             break;
@@ -57,6 +66,32 @@ int LiveGdiObjects()
     // Freed in creation order, they come back in descending order: never taken for new slots.
     for (HBRUSH probe : probes)
         DeleteObject(probe);
+    return live;
+}
+
+// The system's count when it keeps one. Wine's is 0: there the table of
+// window-system handles is read instead. A handle carries its slot (two values
+// apart, from 0x20) and how many times the slot was taken; probes take the
+// freed slots first, so the first probe in a slot never taken before stands
+// above every live object and every free slot.
+int LiveUserObjects()
+{
+    int counted = (int)GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    if (counted > 0)
+        return counted;
+    std::vector<HMENU> probes;
+    int live = -1;
+    while (live < 0 && probes.size() < 60000) {
+        HMENU probe = CreateMenu();
+        if (!probe)
+            break;
+        ULONG_PTR handle = (ULONG_PTR)probe & 0xFFFFFFFF;
+        if ((handle >> 16) == 1)
+            live = (int)(((handle & 0xFFFF) - 0x20) >> 1) - (int)probes.size();
+        probes.push_back(probe);
+    }
+    for (HMENU probe : probes)
+        DestroyMenu(probe);
     return live;
 }
 
@@ -72,7 +107,7 @@ void ShellTest::SetUp()
     CreateDirectoryA(g_iniFolderOverride.c_str(), NULL);
     DeleteFileA(TestIniPath().c_str());
     if (!ini.empty())
-        std::ofstream(TestIniPath().c_str(), std::ios::binary) << ini;
+        WriteTestIni(ini);
     // Keep the real pointer away from the board unless a test puts it there.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     ASSERT_EQ(START_OK, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 12345))
@@ -93,8 +128,7 @@ void ShellTest::TearDown()
 std::string ShellTest::EndProgram()
 {
     TearDown();
-    std::ifstream file(TestIniPath().c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return ReadTestIni();
 }
 
 void ShellTest::Layout(int heroColumn, int heroLine)

@@ -17,6 +17,10 @@ extern CRecorded g_recorded;
 
 void PumpMessages();
 
+// The INI file of the program under test, in a folder of its own.
+std::string ReadTestIni();
+void WriteTestIni(const std::string& text);
+
 // The client area copied into memory, one COLORREF per pixel.
 struct CGrab {
     explicit CGrab(HWND window);
@@ -27,6 +31,8 @@ struct CGrab {
 
 // The number of drawing objects alive, read off the system's object table.
 int LiveGdiObjects();
+// The number of window-system objects (windows, menus, icons) alive.
+int LiveUserObjects();
 
 class ShellTest : public ::testing::Test {
 protected:
