@@ -23,6 +23,7 @@ protected:
 // welcome line in yellow where the hero was; every kind of turn leaves the board as a repaint would.
 TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteGround)
 {
+    EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), (HICON)GetClassLongPtrA(k->mainWindow, GCLP_HICON));
     CSettings& s = k->settings;
     s.largeur.value = s.hauteur.value = 15, s.grille.value = true;
     s.temps_move.value = s.temps_tele.value = s.temps_sonic.value = s.temps_coucou.value = s.temps_rex.value = 20;
