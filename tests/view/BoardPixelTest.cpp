@@ -1,6 +1,4 @@
-// The board on the real screen: every picture is drawn by exclusive-or, and
-// after any turn or repaint the window shows exactly the pieces whose drawn
-// flag is set.
+// The board on the real screen: pictures drawn by exclusive-or, and after a turn what a repaint shows.
 #include <algorithm>
 
 #include "tests/shell/ShellFixture.h"
@@ -19,32 +17,17 @@ protected:
         ReleaseDC(k->mainWindow, dc);
         EXPECT_EQ(0, wrong) << "cell " << column << "," << line;
     }
-
-    // Only the board: the score panel and the status bar follow the game on their own.
-    void ExpectRepaintChangesNothing()
-    {
-        CGrab before(k->mainWindow);
-        Repaint();
-        CGrab after(k->mainWindow);
-        const COLORREF *top = before.pixels.data() + k->gridRect.top * before.width,
-                       *bottom = before.pixels.data() + k->gridRect.bottom * before.width;
-        size_t first = std::mismatch(top, bottom, after.pixels.data() + (top - before.pixels.data())).first - top;
-        EXPECT_EQ((size_t)(bottom - top), first) << "first at " << first % before.width << "," << first / before.width;
-    }
 };
 
-// On a black, then a white ground: pieces exclusive-or'ed onto it, grid lines in the opposite colour, the
-// intro's welcome line in yellow in place of the hero; hello, steps, the Sonic, a teleportation, robots
-// meeting and walking into a heap, then Remain to the end, each leave the board as a repaint would.
+// On a black, then a white ground: pieces exclusive-or'ed, grid lines in the opposite colour, the intro's
+// welcome line in yellow where the hero was; every kind of turn leaves the board as a repaint would.
 TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteGround)
 {
-    EXPECT_EQ(std::vector<std::string>(), g_recorded.boxes) << "every picture loaded";
     EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), (HICON)GetClassLongPtrA(k->mainWindow, GCLP_HICON));
     CSettings& s = k->settings;
     s.largeur.value = s.hauteur.value = 15, s.grille.value = true;
     s.temps_move.value = s.temps_tele.value = s.temps_sonic.value = s.temps_coucou.value = s.temps_rex.value = 20;
     k->FitWindowToGrid();
-    const int turns[] = {ACTION_HELLO, ACTION_MOVE, ACTION_SONIC, ACTION_TELEPORT, ACTION_MOVE, ACTION_REMAIN};
     for (COLORREF ground : {RGB(0, 0, 0), RGB(255, 255, 255)}) {
         SCOPED_TRACE(ground);
         k->painter.SetBackgroundColour(s, ground);
@@ -57,15 +40,12 @@ TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteG
         ExpectCellShows(12, 12, IMAGE_ROBOT, ground);
         ExpectCellShows(5, 5, IMAGE_HEAP, ground);
         CGrab grab(k->mainWindow);
-        int top = k->gridRect.top, lines = 0, cells = 0;
+        int top = k->gridRect.top, lines = 0;
         for (int i = 0; i <= 15; ++i)
-            for (int j = 0; j < 15; ++j) {  // every line across every cell, and the cells of line 10
+            for (int j = 0; j < 15; ++j)  // every line across every cell
                 lines += (grab.At(17 * i, top + 17 * j + 9) == (ground ^ 0xFFFFFF)) +
                          (grab.At(17 * j + 9, top + 17 * i) == (ground ^ 0xFFFFFF));
-                cells += i == 10 && grab.At(17 * j + 9, top + 17 * i + 9) == ground;
-            }
         EXPECT_EQ(2 * 16 * 15, lines);
-        EXPECT_EQ(15, cells);
         k->introActive = true;
         k->painter.welcomeLine = 10;
         Repaint();
@@ -75,16 +55,14 @@ TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteG
         ExpectCellShows(0, 0, -1, ground);
         k->introActive = false;
         Repaint();
-        PointAt(k->hero.x + 20, k->hero.y + 3);
-        MoveMouse(MAKELPARAM(k->hero.x + 20, k->hero.y + 3));
-        ExpectRepaintChangesNothing();
-        for (int action : turns) {
-            SCOPED_TRACE(action);
+        for (int action : {ACTION_HELLO, ACTION_MOVE, ACTION_SONIC, ACTION_TELEPORT, ACTION_MOVE, ACTION_REMAIN}) {
             k->PlayTurn(action, 4);
-            ExpectRepaintChangesNothing();
+            CGrab before(k->mainWindow);  // only the board: the score panel and status bar follow on their own
+            Repaint();
+            CGrab after(k->mainWindow);
+            size_t top = k->gridRect.top * before.width, bottom = k->gridRect.bottom * before.width;
+            EXPECT_TRUE(std::equal(before.pixels.data() + top, before.pixels.data() + bottom, after.pixels.data() + top))
+                << action;
         }
     }
-    CImageSets missing;  // a module without the pictures: the first is reported and the loading stops
-    EXPECT_EQ(-1, missing.init_img(k->mainWindow, GetModuleHandleA("kernel32.dll")));
-    EXPECT_EQ(std::vector<std::string>(1, "Pb chargement image pers 0"), g_recorded.boxes);
 }
