@@ -63,8 +63,8 @@ TEST_F(ShellTest, TheLanguageIsTheSavedOneAndASwitchRetextsEverything)
     };
     const char* const shown[] = {
         "&Fichier:&Action:&Langage:&?:&Initialisation|Initialisation|&Options|Options|&Fin|Fin|&T\xe9l\xe9portation|"
-        "T\xe9l\xe9portation|&Sonic|Sonic|&Reste|Reste|&Coucou|Coucou|Fran\xe7" "ais*|&English|&Aide|Aide|A &propos ...|"
-        "Krelmot|Tableau:1|Sonic:0|T\xe9l\xe9:0|6|0|Meilleur Score:40|&T\xe9l\xe9portation|Changement al\xe9" "atoire de position|Krelmot",
+        "T\xe9l\xe9portation|&Sonic|Sonic|&Reste|Reste|&Coucou|Coucou|Fran\xe7" "ais*|&English|&Aide|Aide|A &propos ...|Krelmot|"
+        "Tableau:1|Sonic:0|T\xe9l\xe9:0|6|0|Meilleur Score:40|&T\xe9l\xe9portation|Changement al\xe9" "atoire de position|Krelmot",
         "&File:&Action:&Language:&?:&Initialization|Initialization|&Options|Options|&End|End|&Teleportation|Teleportation|"
         "&Sonic|Sonic|&Remain|Remain|&Hello|Hello|Fran\xe7" "ais|&English*|&Help|Help|&About ...|Krelmot |Level:1|Sonic:0|"
         "Tele:0|6|0|Best Score:40|&Teleportation|New random position|Krelmot "};
