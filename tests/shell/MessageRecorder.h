@@ -1,5 +1,5 @@
 // Stands in for the message box while it lives, keeping what would have been
-// shown; the box it replaced comes back afterwards.
+// shown; the box it replaced comes back afterwards. One at a time.
 #ifndef KRELMOT_TESTS_SHELL_MESSAGERECORDER_H
 #define KRELMOT_TESTS_SHELL_MESSAGERECORDER_H
 
@@ -11,12 +11,12 @@
 struct CRecordedBox { HWND owner; std::string text; bool hasCaption; UINT type; };
 
 struct CMessageRecorder {
-    CMessageRecorder() : previous(g_messageBox), outer(Boxes()) { Boxes() = &boxes; g_messageBox = Record; }
-    ~CMessageRecorder() { g_messageBox = previous; Boxes() = outer; }
-    static std::vector<CRecordedBox>*& Boxes() { static std::vector<CRecordedBox>* current = 0; return current; }
+    CMessageRecorder() : previous(g_messageBox) { Current() = this; g_messageBox = Record; }
+    ~CMessageRecorder() { g_messageBox = previous; }
+    static CMessageRecorder*& Current() { static CMessageRecorder* current = 0; return current; }
     static int WINAPI Record(HWND owner, const char* text, const char* caption, UINT type)
     {
-        Boxes()->push_back(CRecordedBox{owner, text, caption != 0, type});
+        Current()->boxes.push_back(CRecordedBox{owner, text, caption != 0, type});
         return IDOK;
     }
 
@@ -30,7 +30,6 @@ struct CMessageRecorder {
 
     std::vector<CRecordedBox> boxes;
     MessageBoxFunction previous;
-    std::vector<CRecordedBox>* outer;
 };
 
 #endif

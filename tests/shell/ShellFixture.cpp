@@ -26,10 +26,8 @@ void WriteTestIni(const std::string& text) { std::ofstream(TestIniPath().c_str()
 void PumpMessages()
 {
     MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
-    }
 }
 
 CGrab::CGrab(HWND window)
@@ -45,10 +43,8 @@ CGrab::CGrab(HWND window)
     ReleaseDC(window, dc);
 }
 
-// Probes taken from the table fill its free slots, most recently freed first,
-// then new slots in a consecutive run. The first slot of that run less the
-// probes that came before it is the count of live objects. Freed slots can
-// form runs too, though never a thousand long.
+// Probes fill the table's free slots, then new ones in a run: the run's first slot less the
+// probes before it is the count of live objects. Freed slots never run a thousand long.
 int LiveGdiObjects()
 {
     auto slot = [](HBRUSH brush) { return (int)((ULONG_PTR)brush & 0xFFFF); };
@@ -63,17 +59,13 @@ int LiveGdiObjects()
         probes.push_back(probe);
     }
     int live = probes.empty() ? 0 : slot(probes[runStart]) - (int)runStart;
-    // Freed in creation order, they come back in descending order: never taken for new slots.
     for (HBRUSH probe : probes)
         DeleteObject(probe);
     return live;
 }
 
-// The system's count when it keeps one. Wine's is 0: there the table of
-// window-system handles is read instead. A handle carries its slot (two values
-// apart, from 0x20) and how many times the slot was taken; probes take the
-// freed slots first, so the first probe in a slot never taken before stands
-// above every live object and every free slot.
+// Wine keeps no count: a handle carries its slot (two apart, from 0x20) and how many times it
+// was taken; probes take freed slots first, so the first in a never-taken slot is above them all.
 int LiveUserObjects()
 {
     int counted = (int)GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
@@ -123,12 +115,6 @@ void ShellTest::TearDown()
     PumpMessages();
     ShutDown();
     UnregisterClassA(g_className, GetModuleHandleA(NULL));
-}
-
-std::string ShellTest::EndProgram()
-{
-    TearDown();
-    return ReadTestIni();
 }
 
 void ShellTest::Layout(int heroColumn, int heroLine)

@@ -40,7 +40,7 @@ protected:
     void TearDown();
     // Ends the running program and starts it again on this INI file, none if empty.
     void Restart(const std::string& text) { TearDown(); ini = text; SetUp(); }
-    std::string EndProgram();  // which writes the settings; the INI file read back
+    std::string EndProgram() { TearDown(); return ReadTestIni(); }  // the settings as written at the end
 
     void Layout(int heroColumn, int heroLine);  // an empty board with the hero on the cell, drawn
     void Robot(int column, int line) { k->AppendRobot(column, line); }
