@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CFuzzInput in = {data, size};
     int columns = BOUNDS.minColumns + in.Pick(BOUNDS.maxColumns - BOUNDS.minColumns + 1);
     int lines = BOUNDS.minLines + in.Pick(BOUNDS.maxLines - BOUNDS.minLines + 1);
-    int robots = (int)(in.Byte() << 8 | in.Byte()) % 9000;
+    int robots = (int)(in.Pick(256) << 8 | in.Pick(256)) % 9000;
     std::string picture = in.Rest();
 
     CIntroSize measured = MeasureIntroPicture(picture.data(), picture.size());
