@@ -1,5 +1,4 @@
-// The SL_ routines and the error report. The option sheet's tests cover the
-// spin and check routines, the help dialog's the gradient as drawn.
+// The SL_ routines and the error report; the option sheet's tests cover the spin and check routines.
 #include <gtest/gtest.h>
 
 #include "shell/sl/WindowRoutines.h"
