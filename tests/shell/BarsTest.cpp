@@ -24,8 +24,9 @@ TEST_F(ShellTest, TheClockCountsFromTheLevelStartAndStopsWithTheHero)
     EXPECT_EQ("00:00:00", Part(1)) << "a new level restarts it at once";
 }
 
-// On red once the best score is reached; the score panel shows six nines at most.
-TEST_F(ShellTest, TheBestScoreAndTheScorePanel)
+// On red once the best score is reached; the score panel shows six nines at most; the bar,
+// too narrow, collapses from the left, and shows a message as it is.
+TEST_F(ShellTest, TheBestScoreTheScorePanelAndTheBarAtAnyWidth)
 {
     HWND bar = k->statusBar->GetHandle();
     const int bests[][3] = {{0, 0, false}, {120, 120, true}, {125, 120, true}, {119, 120, false}};
@@ -46,11 +47,6 @@ TEST_F(ShellTest, TheBestScoreAndTheScorePanel)
     };
     std::vector<COLORREF> nines = panel(999999);
     EXPECT_TRUE(panel(1234567) == nines && panel(999998) != nines) << "six nines at most";
-}
-
-// Too narrow, the bar collapses from the left; it shows a message as it is.
-TEST_F(ShellTest, TheBarTakesAnyWidthAndAnyMessage)
-{
     int r[STATUS_PART_COUNT];
     for (int width : {300, 60, 0}) {
         k->statusBar->FitWidth(width);

@@ -99,8 +99,7 @@ TEST_F(ShellTest, TheMarkerTheRefusalsAndTheContextMenu)
     Layout(0, 0);
     Robot(1, 1);
     MoveMouse(FromHeroCentre(-20, 0));
-    SendMessageA(k->mainWindow, WM_LBUTTONDOWN, 0, 0);
-    EXPECT_FALSE(k->IsDirectionMarkerActive() || k->hero.dead) << "the robot would have stepped onto the hero";
+    SendMessageA(k->mainWindow, WM_LBUTTONDOWN, 0, 0);  // a turn would be a death, and its sound
     Key(VK_NUMPAD7);
     EXPECT_EQ(std::vector<int>(1, WAVE_REFUSED), g_recorded.sounds) << "off the board";
     k->settings.son.value = false;
