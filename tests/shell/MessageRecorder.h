@@ -1,5 +1,4 @@
-// Stands in for the message box while it lives, keeping what would have been
-// shown; the box it replaced comes back afterwards. One at a time.
+// Records the message boxes while it lives, then puts the previous box back. One at a time.
 #ifndef KRELMOT_TESTS_SHELL_MESSAGERECORDER_H
 #define KRELMOT_TESTS_SHELL_MESSAGERECORDER_H
 

@@ -1,11 +1,9 @@
-// What the program keeps when the session ends under it, and where it opens
-// when the saved position lies off every screen.
+// The end of the session, and a saved position off every screen.
 #include "tests/shell/ShellFixture.h"
 
 typedef ShellTest SessionTest;
 
-// The session ends without the window being destroyed: the best score reached
-// must be in the file at once, written a single time; an end called off writes nothing.
+// The window outlives the session's end: the best score is written at once, a single time; an end called off writes nothing.
 TEST_F(SessionTest, TheEndOfTheSessionWritesTheBestScoreOnce)
 {
     k->settings.meilleur_score.Set(1234);
@@ -19,8 +17,7 @@ TEST_F(SessionTest, TheEndOfTheSessionWritesTheBestScoreOnce)
     EXPECT_EQ(std::string::npos, EndProgram().find("meilleur_score")) << "written twice";
 }
 
-// A title bar on no screen opens centred, as with no saved position;
-// a window partly off the screen stays where the player left it.
+// A title bar on no screen opens centred, as with no saved position; one partly off stays.
 TEST_F(SessionTest, AWindowOffEveryScreenOpensCentred)
 {
     auto startAt = [this](const std::string& place) {

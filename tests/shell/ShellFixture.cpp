@@ -43,8 +43,7 @@ CGrab::CGrab(HWND window)
     ReleaseDC(window, dc);
 }
 
-// Probes fill the table's free slots, then new ones in a run: the run's first slot less the
-// probes before it is the count of live objects. Freed slots never run a thousand long.
+// Probes fill freed slots, then a run of new ones, whose first slot less the probes before it is the count.
 int LiveGdiObjects()
 {
     auto slot = [](HBRUSH brush) { return (int)((ULONG_PTR)brush & 0xFFFF); };
@@ -64,8 +63,7 @@ int LiveGdiObjects()
     return live;
 }
 
-// Wine keeps no count: a handle carries its slot (two apart, from 0x20) and how many times it
-// was taken; probes take freed slots first, so the first in a never-taken slot is above them all.
+// Under Wine a handle holds its slot (two apart, from 0x20) and how often it was taken: as above.
 int LiveUserObjects()
 {
     int counted = (int)GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
@@ -100,7 +98,6 @@ void ShellTest::SetUp()
     DeleteFileA(TestIniPath().c_str());
     if (!ini.empty())
         WriteTestIni(ini);
-    // Keep the real pointer away from the board unless a test puts it there.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     ASSERT_EQ(START_OK, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 12345))
         << "boxes: " << ::testing::PrintToString(g_recorded.boxes);

@@ -1,5 +1,4 @@
-// Starts the real program in-process, with every blocking call recorded
-// instead of shown or played, and shuts it down after each test.
+// The real program in-process, each blocking call recorded instead of shown or played.
 #ifndef KRELMOT_TESTS_SHELL_SHELLFIXTURE_H
 #define KRELMOT_TESTS_SHELL_SHELLFIXTURE_H
 
@@ -11,45 +10,39 @@
 inline CCell At(int column, int line) { return CCell{column, line}; }
 inline std::ostream& operator<<(std::ostream& out, const CCell& c) { return out << c.column << "," << c.line; }
 
-// What the message box, the sounds and the beep were asked for since the start.
 struct CRecorded { std::vector<std::string> boxes; std::vector<int> sounds; int beeps; };
 extern CRecorded g_recorded;
 
 void PumpMessages();
 
-// The INI file of the program under test, in a folder of its own.
-std::string ReadTestIni();
+std::string ReadTestIni();  // the program's INI file, in a folder of its own
 void WriteTestIni(const std::string& text);
 
-// The client area copied into memory, one COLORREF per pixel.
-struct CGrab {
+struct CGrab {  // the client area, one COLORREF per pixel
     explicit CGrab(HWND window);
     COLORREF At(int x, int y) const { return pixels[(size_t)y * width + x]; }
     int width, height;
     std::vector<COLORREF> pixels;
 };
 
-// The number of drawing objects alive, read off the system's object table.
+// The drawing objects, then the window-system objects (windows, menus, icons) alive.
 int LiveGdiObjects();
-// The number of window-system objects (windows, menus, icons) alive.
 int LiveUserObjects();
 
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp();
     void TearDown();
-    // Ends the running program and starts it again on this INI file, none if empty.
+    // Starts the program again on this INI file, none if empty.
     void Restart(const std::string& text) { TearDown(); ini = text; SetUp(); }
     std::string EndProgram() { TearDown(); return ReadTestIni(); }  // the settings as written at the end
 
     void Layout(int heroColumn, int heroLine);  // an empty board with the hero on the cell, drawn
     void Robot(int column, int line) { k->AppendRobot(column, line); }
     void Repaint();
-    // Client position of a pixel offset from the centre of the hero's cell.
     LPARAM FromHeroCentre(int dx, int dy) const { return MAKELPARAM(k->hero.x + 8 + dx, k->hero.y + 8 + dy); }
     void Key(WPARAM key) { SendMessageA(k->mainWindow, WM_KEYDOWN, key, 0); }
     void MoveMouse(LPARAM where) { SendMessageA(k->mainWindow, WM_MOUSEMOVE, 0, where); }
-    // Puts the real pointer on a client position of the main window.
     void PointAt(int x, int y) { POINT p = {x, y}; ClientToScreen(k->mainWindow, &p); SetCursorPos(p.x, p.y); }
     std::string Part(int part) const;  // the text of a status bar part
     void Command(int id) { SendMessageA(k->mainWindow, WM_COMMAND, id, 0); }
