@@ -2,6 +2,7 @@
 #include "shell/StatusBar.h"
 #include "shell/ToolBand.h"
 #include "tests/shell/ShellFixture.h"
+#include "Version.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ std::string SavedIni(int language, const std::string& intro = "0")  // what an e
 TEST_F(ShellTest, OneWindowFitsTheGridAndAFirstRunWritesThePlaceAndIntroDuration)
 {
     Restart("");
-    EXPECT_EQ(k->mainWindow, FindWindowA("KrelmotClassWindow", "Krelmot 1.0"));
+    EXPECT_EQ(k->mainWindow, FindWindowA("KrelmotClassWindow", KRELMOT_TITLE));
     EXPECT_TRUE(k->introActive) << "the first intro greets a first run";
     EXPECT_EQ(START_OTHER_COPY, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 1));
     RECT client, window;
