@@ -8,12 +8,7 @@ zip=$1
 objdump=$2
 title=$3
 . "$(dirname "$0")/../smoke/game.sh"
-dir=$(mktemp -d)
-finish() {
-    rm -rf "$dir"
-    restart_wine
-}
-trap finish EXIT
+game_folder
 
 names=$(python3 -m zipfile -l "$zip" | awk 'NR > 1 {print $1}' | sort | tr '\n' ' ')
 [ "$names" = "Krelmot.exe LICENSE.txt LISEZMOI.txt README.txt " ] || fail "the zip holds: $names"

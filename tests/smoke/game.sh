@@ -14,6 +14,13 @@ restart_wine() {
     start_wine
 }
 
+# A fresh folder for the program ($dir), removed at the end, when Wine's
+# server is restarted too.
+game_folder() {
+    dir=$(mktemp -d)
+    trap 'rm -rf "$dir"; restart_wine' EXIT
+}
+
 start_game() {  # exe; sets game (the process) and window
     "$run" "$1" </dev/null >/dev/null 2>&1 &
     game=$!

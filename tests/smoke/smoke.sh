@@ -7,12 +7,7 @@ exe=$1
 probe=$2
 title=$3
 . "$(dirname "$0")/game.sh"
-dir=$(mktemp -d)
-finish() {
-    rm -rf "$dir"
-    restart_wine
-}
-trap finish EXIT
+game_folder
 cp "$exe" "$dir/Krelmot.exe"
 printf '[profile]\r\nversion=1\r\n[gen]\r\ncol_fenetre=60\r\nlig_fenetre=50\r\nmeilleur_score=99999\r\nlangue=1\r\n[std]\r\nlargeur=20\r\nhauteur=15\r\nnb_robot_base=5\r\nnb_robot_incr=1\r\nintro=0\r\n' >"$dir/Krelmot.ini"
 cp "$dir/Krelmot.ini" "$dir/before.ini"
