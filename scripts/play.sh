@@ -18,7 +18,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
     '$root/scripts/wine-run.sh' '$exe' &
     sleep 6
     import -window root '$shot'
-    xdotool search --name 'Krelmot 1.0' key Escape >/dev/null 2>&1
+    xdotool search --name '^Krelmot [0-9]' key Escape >/dev/null 2>&1
     sleep 1
     stop_wine"
 echo "No display: the game ran in Xvfb; screenshot saved to $shot"

@@ -3,6 +3,8 @@
 // functions expect.
 #include "text/StringTable.h"
 
+#include "Version.h"
+
 namespace {
 
 struct CTextPair {
@@ -124,9 +126,9 @@ const CTextPair TEXTS[] = {
     {1075, "Liste Bitmap", "Bitmap List"},
     {1080, "Merci Tessarin Software !", "Thank you Tessarin Software !"},
     {1091,
-     "Krelmot 1.0, © 2001, écrit par l'équipe Krelmot pour Tessarin Software.\r\n\r\n"
+     KRELMOT_TITLE ", © 2001, écrit par l'équipe Krelmot pour Tessarin Software.\r\n\r\n"
      "Y jouer ne coûte rien ;-)",
-     "Krelmot 1.0, © 2001, written by the Krelmot team for Tessarin Software.\r\n\r\n"
+     KRELMOT_TITLE ", © 2001, written by the Krelmot team for Tessarin Software.\r\n\r\n"
      "Playing it is free of charge ;-)"},
 
     // Dialog titles, the about and help dialogs, the debug list's columns.

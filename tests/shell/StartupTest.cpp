@@ -1,11 +1,12 @@
 // Start-up and shutdown against the INI file, the language, and the intro at start-up and on F9.
 #include "shell/ToolBand.h"
 #include "tests/shell/ShellFixture.h"
+#include "Version.h"
 
 TEST_F(ShellTest, OneWindowFitsTheGridAndAFirstRunWritesThePlaceAndIntroDuration)
 {
     Restart("");
-    EXPECT_EQ(k->mainWindow, FindWindowA("KrelmotClassWindow", "Krelmot 1.0"));
+    EXPECT_EQ(k->mainWindow, FindWindowA("KrelmotClassWindow", KRELMOT_TITLE));
     EXPECT_TRUE(k->introActive) << "the first intro greets a first run";
     EXPECT_EQ(START_OTHER_COPY, StartUp(GetModuleHandleA(NULL), SW_SHOWNORMAL, 1));
     RECT client, window;

@@ -7,7 +7,7 @@
 
 int main(void)
 {
-    HWND game = FindWindowA("KrelmotClassWindow", "Krelmot 1.0");
+    HWND game = FindWindowA("KrelmotClassWindow", NULL);
     HWND bar = game ? GetDlgItem(game, 2456) : NULL;
     DWORD pid = 0;
     if (!bar || !GetWindowThreadProcessId(bar, &pid))
