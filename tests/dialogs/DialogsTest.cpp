@@ -54,6 +54,7 @@ void CALLBACK EndDialogSoon(HWND, UINT, UINT_PTR, DWORD)
 
 class DialogTest : public ShellTest {
 protected:
+    void SetUp() override { ShellTest::SetUp(); k->ChangeLanguage(LANG_ENGLISH); }
     // A new sheet, at a page; the earlier one goes, the main window's end takes the last.
     HWND Open(int page) { DestroyWindow(sheet); sheet = OpenOptionsSheetModeless(k->mainWindow); return Page(page); }
     HWND Page(int index) { SendMessageA(sheet, PSM_SETCURSEL, index, 0); return PropSheet_GetCurrentPageHwnd(sheet); }
@@ -70,8 +71,7 @@ protected:
     bool KeyTo(HWND d, WPARAM key)  // as the modal loop hands a key over; false once the dialog has ended
     {
         MSG msg = {GetFocus(), WM_KEYDOWN, key, 0, 0, {0, 0}};
-        IsDialogMessageA(d, &msg);
-        return IsWindowVisible(d);
+        return IsDialogMessageA(d, &msg) && IsWindowVisible(d);
     }
     void OpenModal(WPARAM key, int command)
     {
@@ -108,8 +108,7 @@ TEST_F(DialogTest, OKWithNoEditCommitsNothingApplyCommitsTheBasePageAndCancelNot
     EXPECT_EQ((std::vector<COLORREF>{0, 0, RGB(0, 0, 102)}), g_offered) << "the colour in force, not a choice";
 }
 
-// A Test plays with its edit's duration, at most ten seconds, then puts the setting back. 2^31 is too big,
-// never negative. The rows run on: only a new board or new robot numbers start a new game.
+// 2^31 is too big, never negative. The rows run on: only a new board or new robot numbers start a new game.
 TEST_F(DialogTest, TheAvancedPageTestsBoundedDurationsChecksValuesInOrderAndStartsANewGameOnlyForANewBoard)
 {
     g_playSound = WatchingPlaySound;
@@ -127,7 +126,6 @@ TEST_F(DialogTest, TheAvancedPageTestsBoundedDurationsChecksValuesInOrderAndStar
         {"15|80|1|100|0|5000|0|0|5000", "", 0, true},
         {"15|80|1|100|1|5000||0|5000", "", 0, false},  // an empty duration reads as 0
         {"15|80|2|99|1|5000|0|0|5000", "", 0, true}};
-    k->ChangeLanguage(LANG_ENGLISH);
     for (auto& c : cases) {
         SCOPED_TRACE(c.values);
         k->StartLevel(4);
@@ -147,7 +145,6 @@ TEST_F(DialogTest, TheAvancedPageTestsBoundedDurationsChecksValuesInOrderAndStar
     }
 }
 
-// Apply starts a new game only when immortality changed, and draws the board again.
 TEST_F(DialogTest, TheDebugPagesShowTheIniPathResourcesAndPiecesAndApplyTheGridAndImmortality)
 {
     Layout(10, 10);
@@ -181,7 +178,6 @@ TEST_F(DialogTest, TheDebugPagesShowTheIniPathResourcesAndPiecesAndApplyTheGridA
 
 TEST_F(DialogTest, TheirKeysAndCommandsOpenTheDialogsOverAHiddenMarker)
 {
-    k->ChangeLanguage(LANG_ENGLISH);
     const struct { WPARAM key; int command; } openings[] = {
         {VK_F1, 0}, {0, CMD_HELP}, {0, CMD_ABOUT}, {'O', 0}, {0, CMD_OPTIONS}};
     for (auto& open : openings) {
@@ -193,8 +189,7 @@ TEST_F(DialogTest, TheirKeysAndCommandsOpenTheDialogsOverAHiddenMarker)
     EXPECT_EQ("Help|Help|About ...|Options|Options|", g_opened);
 }
 
-// The help's only way out is its thank-you button; the about box closes on Enter, not on Escape. The sheet's
-// French texts set at run time are the intro's and the list's.
+// The sheet's French texts set at run time are the intro's and the list's.
 TEST_F(DialogTest, TheDialogsSpeakTheLanguageAndHelpAndAboutAnswerKeysClicksAndThePointer)
 {
     g_shellExecute = [](SHELLEXECUTEINFOA* i) -> BOOL {
@@ -241,8 +236,7 @@ TEST_F(DialogTest, TheDialogsSpeakTheLanguageAndHelpAndAboutAnswerKeysClicksAndT
     }
 }
 
-// A greeting waits a tick for each of its twenty rings: one turn in fifty. Three rounds first make what the
-// system keeps, in both languages.
+// A greeting waits a tick for each of its twenty rings: one turn in fifty. Three rounds fill the system's caches.
 TEST_F(DialogTest, AThousandTurnsAndAHundredDialogsLeaveNoObjectBehind)
 {
     CSettings& s = k->settings;
