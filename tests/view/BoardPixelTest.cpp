@@ -1,4 +1,3 @@
-// The board on the real screen: pictures drawn by exclusive-or, and after a turn what a repaint shows.
 #include <algorithm>
 
 #include "tests/shell/ShellFixture.h"
@@ -6,21 +5,19 @@
 class BoardPixelTest : public ShellTest {
 protected:
     // The cell shows the character picture (none when -1) exclusive-or'ed onto the ground.
-    void ExpectCellShows(int column, int line, int image, COLORREF ground)
+    void ExpectCellShows(const CGrab& screen, int column, int line, int image, COLORREF ground)
     {
-        HDC picture = image < 0 ? 0 : k->images.GetCharacterImage(image), dc = GetDC(k->mainWindow);
+        HDC picture = image < 0 ? 0 : k->images.GetCharacterImage(image);
         CPoint p = k->PixelOf(column, line);
         int wrong = 0;
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
-                wrong += GetPixel(dc, p.x + x, p.y + y) != ((picture ? GetPixel(picture, x, y) : 0) ^ ground);
-        ReleaseDC(k->mainWindow, dc);
+                wrong += screen.At(p.x + x, p.y + y) != ((picture ? GetPixel(picture, x, y) : 0) ^ ground);
         EXPECT_EQ(0, wrong) << "cell " << column << "," << line;
     }
 };
 
-// On a black, then a white ground: pieces exclusive-or'ed, grid lines in the opposite colour, the intro's
-// welcome line in yellow where the hero was; every kind of turn leaves the board as a repaint would.
+// Every kind of turn leaves the board as a repaint would; the intro hides the hero under its welcome line.
 TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteGround)
 {
     EXPECT_EQ(k->images.GetCharacterIcon(IMAGE_HERO), (HICON)GetClassLongPtrA(k->mainWindow, GCLP_HICON));
@@ -36,10 +33,10 @@ TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteG
             Robot(c.column, c.line);
         k->AppendHeap(5, 5);
         Repaint();
-        ExpectCellShows(0, 0, IMAGE_HERO, ground);
-        ExpectCellShows(12, 12, IMAGE_ROBOT, ground);
-        ExpectCellShows(5, 5, IMAGE_HEAP, ground);
         CGrab grab(k->mainWindow);
+        ExpectCellShows(grab, 0, 0, IMAGE_HERO, ground);
+        ExpectCellShows(grab, 12, 12, IMAGE_ROBOT, ground);
+        ExpectCellShows(grab, 5, 5, IMAGE_HEAP, ground);
         int top = k->gridRect.top, lines = 0;
         for (int i = 0; i <= 15; ++i)
             for (int j = 0; j < 15; ++j)  // every line across every cell
@@ -52,17 +49,16 @@ TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteG
         CGrab intro(k->mainWindow);
         auto line = intro.pixels.begin() + k->PixelOf(0, 10).y * intro.width;
         EXPECT_GT(std::count(line, line + 12 * intro.width, RGB(255, 255, 0)), 20);
-        ExpectCellShows(0, 0, -1, ground);
+        ExpectCellShows(intro, 0, 0, -1, ground);
         k->introActive = false;
         Repaint();
         for (int action : {ACTION_HELLO, ACTION_MOVE, ACTION_SONIC, ACTION_TELEPORT, ACTION_MOVE, ACTION_REMAIN}) {
             k->PlayTurn(action, 4);
-            CGrab before(k->mainWindow);  // only the board: the score panel and status bar follow on their own
+            CGrab was(k->mainWindow);  // only the board: the score panel and status bar follow on their own
             Repaint();
-            CGrab after(k->mainWindow);
-            size_t top = k->gridRect.top * before.width, bottom = k->gridRect.bottom * before.width;
-            EXPECT_TRUE(std::equal(before.pixels.data() + top, before.pixels.data() + bottom, after.pixels.data() + top))
-                << action;
+            CGrab now(k->mainWindow);
+            size_t first = top * was.width, end = k->gridRect.bottom * was.width;
+            EXPECT_TRUE(std::equal(&was.pixels[first], &was.pixels[end], &now.pixels[first])) << action;
         }
     }
 }
