@@ -125,3 +125,27 @@ TEST(Core, BoardEdgesAndSizeChanges)
                   {"acquire", "explosions 1,1 -1,0 3,0 0,0", "release", "acquire", "explosions 0,0", "release"}),
               view.log);
 }
+
+// A step the hero cannot take answers -1, which the window side tells from a
+// turn played; a move is a single step, never a teleportation.
+TEST(Core, TheHeroStepsOneCellOrIsRefused)
+{
+    CSettings settings;
+    CFakeView view;
+    CGame game(settings, view);
+    settings.largeur.value = settings.hauteur.value = 15;
+    settings.nb_robot_base.value = settings.nb_robot_incr.value = 0;
+    game.StartLevel(1);
+    game.SetHeroCell(5, 5);
+    game.AppendRobot(14, 14);
+    const struct { bool dead, intro; int code, result; } rows[] = {
+        {false, false, 9, -1}, {false, false, DIRECTION_NONE, -1}, {true, false, 5, -1}, {false, true, 5, -1}};
+    for (auto& row : rows) {
+        game.hero.dead = row.dead;
+        game.introActive = row.intro;
+        EXPECT_EQ(row.result, game.MoveHero(ACTION_MOVE, row.code)) << row.code << row.dead << row.intro;
+    }
+    game.hero.dead = game.introActive = false;
+    ASSERT_EQ(0, game.PlayTurn(ACTION_MOVE, 5));
+    EXPECT_TRUE(game.hero.column == 6 && game.hero.line == 5 && game.teleportCount == 0) << Pair(game.hero.column, game.hero.line);
+}
