@@ -6,8 +6,7 @@
 set -u
 . "$(dirname "$0")/common.sh"
 install_packages || { echo "!! could not install the build dependencies"; exit 1; }
-configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+build_for_windows win32 >/dev/null || exit 1
 prepare_wine_prefix
 b="$build/win32"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "

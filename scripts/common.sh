@@ -42,9 +42,15 @@ configure_and_build() {  # name, extra cmake arguments...
     cmake --build "$build/$name" -j"$(nproc)"
 }
 
+# The Release build for Windows: win32 (i686, the shipped program) or win64.
+build_for_windows() {  # win32 or win64
+    local arch=i686
+    [ "$1" = win64 ] && arch=x86_64
+    configure_and_build "$1" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release
+}
+
 build_windows() {
-    configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release &&
-        configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
+    build_for_windows win64 && build_for_windows win32
 }
 
 wine64_loader() {

@@ -6,8 +6,7 @@
 set -u
 . "$(dirname "$0")/common.sh"
 install_packages || { echo "!! could not install the build dependencies"; exit 1; }
-configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release || exit 1
+build_for_windows win32 || exit 1
 zip=$(ls "$build"/win32/dist/Krelmot-*-win32.zip 2>/dev/null | head -1)
 [ -n "$zip" ] || { echo "!! the build made no zip"; exit 1; }
 mkdir -p "$root/dist"

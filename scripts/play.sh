@@ -4,8 +4,7 @@
 set -u
 . "$(dirname "$0")/common.sh"
 install_packages || { echo "!! could not install the build dependencies"; exit 1; }
-configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release || exit 1
+build_for_windows win64 || exit 1
 prepare_wine_prefix
 exe="$build/win64/shell/Krelmot.exe"
 if [ -n "${DISPLAY:-}" ]; then

@@ -6,8 +6,7 @@
 set -u
 . "$(dirname "$0")/common.sh"
 install_packages || { echo "!! could not install the build dependencies"; exit 1; }
-configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+build_for_windows win64 >/dev/null || exit 1
 prepare_wine_prefix
 mkdir -p "$root/docs"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$root" "$build/win64/shell/Krelmot.exe" <<'INNER'
