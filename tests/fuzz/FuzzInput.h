@@ -6,6 +6,7 @@
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -20,10 +21,18 @@ struct CFuzzInput {
     std::string Rest() const { return std::string((const char*)data, size); }
 };
 
-// In memory: the readers open it dozens of times an input.
+// Krelmot.ini in a folder of the process's own, in memory: the readers open
+// it dozens of times an input, and the settings find it beside the program.
+inline const std::string& ScratchFolder()
+{
+    static const std::string folder = "/dev/shm/krelmot-fuzz-" + std::to_string(getpid());
+    static const int made = mkdir(folder.c_str(), 0700);
+    (void)made;
+    return folder;
+}
 inline const std::string& ScratchFile()
 {
-    static const std::string path = "/dev/shm/krelmot-fuzz-" + std::to_string(getpid()) + ".ini";
+    static const std::string path = ScratchFolder() + "/Krelmot.ini";
     return path;
 }
 inline void WriteScratch(const std::string& content) { std::ofstream(ScratchFile(), std::ios::binary) << content; }
