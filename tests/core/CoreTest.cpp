@@ -1,31 +1,28 @@
-// What the reference model shares with the game (pieces, lists, the
-// generator, the default robot numbers), and what it never does: pieces off
-// the board and boards changing size under them.
+// What the reference model shares with the game (pieces, the generator, the
+// default robot numbers; the lists it shares are held to the game's index),
+// and what it never does: pieces off the board and boards changing size
+// under them.
 #include <gtest/gtest.h>
 
 #include "core/Game.h"
 #include "settings/Settings.h"
 #include "tests/core/FakeView.h"
 
-// The classic generator; default robot numbers that grow with the board from one and one.
-TEST(Core, TheGeneratorAndTheDefaultRobotNumbers)
+// The classic generator; default robot numbers that grow with the board from
+// one and one. A step moves the cell and the glide end, not the image; the
+// direction code of a target on a 15 x 15 board; each piece's picture; a new
+// hero is alive; drawing and erasing refuse to repeat themselves.
+TEST(Core, TheGeneratorRobotNumbersAndPieces)
 {
     CRandom random(0);
-    std::string s = std::to_string(random.Next());
+    std::string draws = std::to_string(random.Next());
     random.Seed(1);
-    for (int i = 0; i < 6; ++i) s += " " + std::to_string(random.Next());
+    for (int i = 0; i < 6; ++i) draws += " " + std::to_string(random.Next());
     for (CCell size : std::vector<CCell>{{10, 10}, {15, 15}, {20, 20}, {110, 80}}) {
         CRobotCounts c = DefaultRobotCounts(size.column, size.line);
-        s += " " + Pair(c.base, c.added);
+        draws += " " + Pair(c.base, c.added);
     }
-    EXPECT_EQ("38 41 18467 6334 26500 19169 15724 1,1 1,1 2,1 44,22", s);
-}
-
-// A step moves the cell and the glide end, not the image; the direction code
-// of a target on a 15 x 15 board; each piece's picture; a new hero is alive;
-// drawing and erasing refuse to repeat themselves.
-TEST(Core, PiecesStepKnowTheirNeighboursShowTheirPictureAndAreDrawnOnlyOnce)
-{
+    EXPECT_EQ("38 41 18467 6334 26500 19169 15724 1,1 1,1 2,1 44,22", draws);
     CPoint origin = {0, 30};
     const int steps[][4] = {{5, 9, 5, 6}, {2, 9, 4, 6}, {5, 5, 5, 5}, {9, 1, 6, 4}};  // target, cell after the step
     for (auto& s : steps) {
@@ -56,34 +53,13 @@ TEST(Core, PiecesStepKnowTheirNeighboursShowTheirPictureAndAreDrawnOnlyOnce)
     EXPECT_EQ("-1/0,0 0/1,1 -1/1,1 0/0,0 ", results);  // result, drawn flag, images shown
 }
 
-// Handles stay with their pieces; freed ones are reused, last freed first.
-TEST(Core, PieceListsKeepTheirOrderAndReuseHandles)
-{
-    CPieceList<CRobot> list;
-    auto append = [&](int column) { return list.Append(CRobot(column, 0, CPoint())); };
-    auto order = [&]() {
-        std::string s = Pair(list.Count(), list.First()) + ":";
-        for (auto& r : list) s += std::to_string(r.column);
-        return s;
-    };
-    // Braced lists run in order: appends, removals (giving the handle that followed) and appends again.
-    EXPECT_EQ(std::vector<int>({0, 1, 2, 3, 2, NO_HANDLE, 3, 1}), std::vector<int>({append(0), append(1), append(2),
-                                       append(3), list.Remove(1), list.Remove(3), append(7), append(8)}));
-    EXPECT_EQ("4,0:0278", order());
-    EXPECT_EQ(std::vector<int>({3, 1, 1, 0}),
-              std::vector<int>({list.Remove(2), list.Remove(3), list.Remove(0), append(9)}));
-    EXPECT_EQ("2,1:89", order());
-    EXPECT_EQ(4, list.HandleLimit());
-    EXPECT_TRUE(!list.Contains(-1) && !list.Contains(2) && !list.Contains(4) && list.Contains(0) && list.Contains(1));
-    list.Clear();
-    EXPECT_TRUE(list.IsEmpty() && list.HandleLimit() == 0);
-}
-
 // Cells just off the board hold nothing, even where the index would wrap onto
 // a piece; a change of size re-indexes whatever stands on the new board,
 // explosions too. The script: board size, query (o: occupied, x: a new
-// explosion taken, f: a free cell found), cell, answer.
-TEST(Core, BoardEdgesAndSizeChanges)
+// explosion taken, f: a free cell found), cell, answer. A step the hero
+// cannot take answers -1, which the window side tells from a turn played; a
+// move is a single step, never a teleportation.
+TEST(Core, BoardEdgesSizeChangesAndTheHerosStep)
 {
     CSettings settings;
     CFakeView view;
@@ -115,6 +91,8 @@ TEST(Core, BoardEdgesAndSizeChanges)
         game.AppendRobot(cell.column, cell.line);
     }
     EXPECT_EQ(NO_CELL, game.RandomFreeCell());
+    EXPECT_TRUE(game.robots.Contains(0) && game.robots.Contains(game.robots.HandleLimit() - 1) &&
+                !game.robots.Contains(game.robots.HandleLimit()) && !game.robots.Contains(-1)) << "every handle taken";
     settings.largeur.value = 0;
     EXPECT_EQ(NO_CELL, game.RandomCell());
     // Set off between turns, as the options' Test does, an explosion leaves its cell free to explode again.
@@ -124,26 +102,16 @@ TEST(Core, BoardEdgesAndSizeChanges)
     EXPECT_EQ(std::vector<std::string>(
                   {"acquire", "explosions 1,1 -1,0 3,0 0,0", "release", "acquire", "explosions 0,0", "release"}),
               view.log);
-}
-
-// A step the hero cannot take answers -1, which the window side tells from a
-// turn played; a move is a single step, never a teleportation.
-TEST(Core, TheHeroStepsOneCellOrIsRefused)
-{
-    CSettings settings;
-    CFakeView view;
-    CGame game(settings, view);
     settings.largeur.value = settings.hauteur.value = 15;
-    settings.nb_robot_base.value = settings.nb_robot_incr.value = 0;
     game.StartLevel(1);
     game.SetHeroCell(5, 5);
     game.AppendRobot(14, 14);
-    const struct { bool dead, intro; int code, result; } rows[] = {
-        {false, false, 9, -1}, {false, false, DIRECTION_NONE, -1}, {true, false, 5, -1}, {false, true, 5, -1}};
-    for (auto& row : rows) {
-        game.hero.dead = row.dead;
-        game.introActive = row.intro;
-        EXPECT_EQ(row.result, game.MoveHero(ACTION_MOVE, row.code)) << row.code << row.dead << row.intro;
+    const struct { bool dead, intro; int code; } refused[] = {{false, false, 9}, {false, false, DIRECTION_NONE},
+                                                              {true, false, 5}, {false, true, 5}};
+    for (auto& r : refused) {
+        game.hero.dead = r.dead;
+        game.introActive = r.intro;
+        EXPECT_EQ(-1, game.MoveHero(ACTION_MOVE, r.code)) << r.code << r.dead << r.intro;
     }
     game.hero.dead = game.introActive = false;
     ASSERT_EQ(0, game.PlayTurn(ACTION_MOVE, 5));

@@ -77,11 +77,9 @@ std::string Play(Game& game, const int* run, int pick, int code)
 void PlayBoth(const int* run, uint32_t seed)
 {
     CSettings settings[2];
-    settings[0].largeur.value = run[0];
-    settings[0].hauteur.value = run[1];
-    settings[0].nb_robot_base.value = run[2];
-    settings[0].nb_robot_incr.value = run[3];
-    settings[0].religion.value = run[4];
+    CIntSetting* numbers[] = {&settings[0].largeur, &settings[0].hauteur, &settings[0].nb_robot_base,
+                              &settings[0].nb_robot_incr, &settings[0].religion};
+    for (int i = 0; i < 5; ++i) numbers[i]->value = run[i];
     settings[0].immortalite.value = run[5];
     settings[1] = settings[0];
     CFakeView views[2];
