@@ -27,9 +27,8 @@ namespace {
 
 std::string ReadFile(const std::string& path)
 {
-    std::ostringstream text;
-    text << std::ifstream(path.c_str(), std::ios::binary).rdbuf();
-    return text.str();
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 void WriteFile(const std::string& path, const std::string& s) { std::ofstream(path.c_str(), std::ios::binary) << s; }
@@ -103,8 +102,7 @@ protected:
 TEST_P(SettingsTest, TheProfileReadsAndWritesAsTheSystemDoes)
 {
     EXPECT_EQ("dflt", Get("gen", "langue")) << "no file";
-    EXPECT_EQ(0, profile.GetSectionNames(ini, names));
-    EXPECT_TRUE(names.empty());
+    EXPECT_TRUE(profile.GetSectionNames(ini, names) == 0 && names.empty()) << "no file, no section";
     EXPECT_EQ(0, profile.WriteString(ini, "profile", "version", "1"));
     EXPECT_EQ("[profile]\r\nversion=1\r\n", ReadFile(ini)) << "a missing file is made";
     WriteFile(ini, "; comment\r\n[ Std ]\r\n  LARGEUR =   42abc  \r\nson=yes\r\nquoted=\"16711680\"\r\nsingle='7'\r\n"
@@ -204,15 +202,17 @@ TEST_P(SettingsTest, StartUpReadsHandEditedFilesWithinTheBounds)
 }
 
 // An unknown group, or no executable's name, reads nothing; the latter
-// writes nothing either, nor does a setting that was never given its key.
-TEST_P(SettingsTest, AnUnknownGroupOrNoExecutableNameLeavesTheDefaults)
+// writes nothing either, nor does a setting that was never given its key. A
+// folder that is really a file cannot hold an INI file, whoever runs the
+// test: any failed write fails the shutdown, two as well as one.
+TEST_P(SettingsTest, AnUnknownGroupNoExecutableNameOrAnUnwritableFileLeaveTheGameRunning)
 {
     CMessageRecorder recorder;
     WriteFile(ini, "[gen]\r\nmeilleur_score=5\r\n");
     EXPECT_EQ(-1, store.LoadSettings(settings, 2, facts));
     EXPECT_EQ(-1, store.LoadSettings(settings, -1, facts));
     EXPECT_EQ(std::vector<std::string>({"CKrelmot init partie 2 non geree", "CKrelmot init partie -1 non geree"}),
-              recorder.Texts());
+              recorder.texts);
     EXPECT_EQ(Describe(CSettings()), Describe(settings));
     EXPECT_TRUE(settings.meilleur_score.key.empty());
     const std::string file = "[gen]\r\nmeilleur_score=5\r\n[profile]\r\nversion=1\r\n";
@@ -230,15 +230,9 @@ TEST_P(SettingsTest, AnUnknownGroupOrNoExecutableNameLeavesTheDefaults)
     EXPECT_EQ(-1, store.WriteSetting(settings.meilleur_score));
     EXPECT_TRUE(settings.meilleur_score.changed);
     EXPECT_EQ(file, ReadFile(ini));
-}
-
-// A folder that is really a file cannot hold an INI file, whoever runs the
-// test: any failed write fails the shutdown, two as well as one.
-TEST_P(SettingsTest, AnUnwritableFileLeavesTheGameRunning)
-{
     WriteFile(folder + "/folder", "not a folder");
     EXPECT_EQ(-1, profile.WriteString(folder + "/folder/Krelmot.ini", "profile", "version", "1"));
-    facts.moduleName = folder + "/folder/Krelmot.exe";
+    facts = {true, folder + "/folder/Krelmot.exe", 0, facts.metrics};
     for (int i = 0; i < 19; ++i) {
         Start();
         if (i < 16) (settings.*NUMBERS[i].number).Set(12345);
@@ -253,7 +247,10 @@ INSTANTIATE_TEST_SUITE_P(All, SettingsTest, ::testing::Range(0, (int)(sizeof PRO
                          [](const ::testing::TestParamInfo<int>& p) { return p.param ? "Windows" : "Portable"; });
 
 
-TEST(SettingValues, NumbersReadAsDecimalIntegersThatSaturate)
+// Numbers read as decimal integers that saturate; the INI file lives in the executable's
+// folder; the board fits the screen (screen, frame, band and status bar sizes; the board's
+// columns and lines).
+TEST(SettingValues, NumbersSaturateTheIniFileIsBesideTheProgramAndTheBoardFitsTheScreen)
 {
     const struct { const char* text; bool reads; int number; } cases[] = {
         {"42", true, 42}, {"+5", true, 5}, {"42abc", true, 42}, {"0x10", true, 0}, {"\t\n\v\f\r 7", true, 7},
@@ -265,20 +262,15 @@ TEST(SettingValues, NumbersReadAsDecimalIntegersThatSaturate)
         EXPECT_EQ(c.reads, ParseSettingNumber(c.text, number)) << c.text;
         EXPECT_EQ(c.reads ? c.number : 12345, number) << c.text;
     }
-}
-
-// Screen, frame, band and status bar sizes; the board's columns and lines.
-TEST(SettingValues, TheIniFileLivesInTheExecutablesFolderAndTheBoardFitsTheScreen)
-{
     EXPECT_EQ("C:\\a.b\\Krelmot.ini /opt/Krelmot.ini Krelmot.ini", IniPathFromModuleName("C:\\a.b\\KRELMOT.EXE") + " " +
                                                                     IniPathFromModuleName("/opt/krelmot") + " " +
                                                                     IniPathFromModuleName("Krelmot.exe"));
-    const int cases[][8] = {{1024, 768, 8, 46, 28, 20, 47, 32},  // 59 x 39 cells would fit: the half-way caps
-                            {640, 480, 8, 46, 28, 20, 37, 22},   // (640 - 8 - 1) / 17 and (480 - 94) / 17
-                            {800, 544, 0, 0, 0, 0, 47, 32},      // 47 cells and the last grid line across
-                            {799, 543, 0, 0, 0, 0, 46, 31},      // a pixel short
-                            {200, 200, 8, 46, 28, 20, 15, 15}};  // too small for the smallest board
-    for (auto& c : cases) {
+    const int screens[][8] = {{1024, 768, 8, 46, 28, 20, 47, 32},  // 59 x 39 cells would fit: the half-way caps
+                              {640, 480, 8, 46, 28, 20, 37, 22},   // (640 - 8 - 1) / 17 and (480 - 94) / 17
+                              {800, 544, 0, 0, 0, 0, 47, 32},      // 47 cells and the last grid line across
+                              {799, 543, 0, 0, 0, 0, 46, 31},      // a pixel short
+                              {200, 200, 8, 46, 28, 20, 15, 15}};  // too small for the smallest board
+    for (auto& c : screens) {
         CBoardSize size = DefaultBoardSize({c[0], c[1], c[2], c[3], c[4], c[5]});
         EXPECT_EQ(std::vector<int>({c[6], c[7]}), std::vector<int>({size.columns, size.lines})) << c[0];
     }

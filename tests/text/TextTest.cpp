@@ -35,24 +35,16 @@ uint32_t Hash(const std::map<int, std::string>& table)
 }
 
 // The hashes come from a table of the 104 texts written with escapes, not
-// through the compiler's conversion; a few accented texts show it byte by byte.
+// through the compiler's conversion: any byte converted otherwise changes them.
 TEST(Texts, AllTheProgramsTextsAreRegisteredInBothLanguagesInWindows1252)
 {
     CLocaleSwap english("00000409");
-    CMessageRecorder recorder;
     CStringTable table;
-    EXPECT_EQ(0, RegisterAllTexts(table));
-    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_EQ(0, RegisterAllTexts(table)) << "and no box: any would fail the test";
     const uint32_t hashes[] = {0x014eee20, 0xb619f439};
-    const struct { int id; const char *french, *english; } texts[] = {
-        {32779, "&T\xe9l\xe9portation", "&Teleportation"}, {32821, "Krelmot", "Krelmot "},
-        {33783, "Reste \xe0 la m\xeame place jusqu'\xe0 la fin du tableau: victoire ou mort ...",
-         "Remain at the same place until level end: victory or death ..."}};
     for (int language : {LANG_FRENCH, LANG_ENGLISH}) {
         EXPECT_EQ(104u, table.tables[language].size());
         EXPECT_EQ(hashes[language], Hash(table.tables[language])) << "a text or an identifier changed: " << language;
-        table.SetLanguage(language);
-        for (auto& t : texts) EXPECT_STREQ(language == LANG_FRENCH ? t.french : t.english, table.GetText(t.id)) << t.id;
     }
 }
 
@@ -70,7 +62,7 @@ TEST(StringTable, TheFirstTextOfAnIdentifierStaysAndLookupsUseTheCurrentLanguage
         {LANG_FRENCH, 1, nullptr, -1}};
     for (auto& r : registrations) EXPECT_EQ(r.result, table.RegisterText(r.language, r.id, r.text)) << r.id;
     source[0] = 'X';
-    EXPECT_EQ(std::vector<std::string>({"Pb <32822><Niveau:%d> deja defini avec <Tableau:%d>"}), recorder.Texts());
+    EXPECT_EQ(std::vector<std::string>({"Pb <32822><Niveau:%d> deja defini avec <Tableau:%d>"}), recorder.texts);
     const struct { int language, result, id; const char* text; } lookups[] = {
         {LANG_FRENCH, 0, 32822, "Tableau:%d"}, {LANG_ENGLISH, 0, 32822, "Level:%d"}, {LANG_ENGLISH, 0, 6, ""},
         {LANG_ENGLISH, 0, -3, "minus three"}, {LANG_FRENCH, 0, 6, nullptr}, {LANG_ENGLISH, 0, 1, nullptr},
