@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 
 struct CFuzzInput {
@@ -27,20 +26,10 @@ inline const std::string& ScratchFolder()
 {
     static const std::string folder = "/dev/shm/krelmot-fuzz-" + std::to_string(getpid());
     static const int made = mkdir(folder.c_str(), 0700);
-    (void)made;
-    return folder;
+    return (void)made, folder;
 }
-inline const std::string& ScratchFile()
-{
-    static const std::string path = ScratchFolder() + "/Krelmot.ini";
-    return path;
-}
+inline std::string ScratchFile() { return ScratchFolder() + "/Krelmot.ini"; }
 inline void WriteScratch(const std::string& content) { std::ofstream(ScratchFile(), std::ios::binary) << content; }
-inline std::string ReadScratch()
-{
-    std::ifstream file(ScratchFile(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 // A property the fuzzer broke: the input is kept as a crash.
 #define FUZZ_CHECK(condition) \

@@ -9,11 +9,7 @@ namespace {
 
 void Load(CSettingsStore& store, CSettings& settings)
 {
-    CStartupFacts facts;
-    facts.moduleNameKnown = true;
-    facts.moduleName = ScratchFolder() + "/Krelmot.exe";
-    facts.defaultLanguage = 1;
-    facts.metrics = CScreenMetrics{1280, 1024, 8, 46, 40, 20};
+    CStartupFacts facts = {true, ScratchFolder() + "/Krelmot.exe", 1, CScreenMetrics{1280, 1024, 8, 46, 40, 20}};
     FUZZ_CHECK(store.LoadSettings(settings, 0, facts) == 0);
     FUZZ_CHECK(store.LoadSettings(settings, 1, facts) == 0);
 }

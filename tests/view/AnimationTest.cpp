@@ -9,8 +9,6 @@
 #include "tests/core/FakeView.h"
 #include "view/Animation.h"
 
-namespace {
-
 // 20 x 15 cells under a 30-pixel band.
 struct AnimationTest : public ::testing::Test {
     AnimationTest() : animator(view, settings, origin)
@@ -26,8 +24,6 @@ struct AnimationTest : public ::testing::Test {
     CPoint origin = {0, 30};
     CAnimator animator;
 };
-
-}
 
 // A glide of 200 pixels in 200 ms, on a clock that starts at 0 like the
 // animator's; then all pieces glide from their start together, with time
@@ -145,8 +141,7 @@ TEST_F(AnimationTest, ExplosionsPlayTheirTenFramesAndEmptyTheList)
     EXPECT_EQ(1u + 9 * 11, view.tick - start);
     EXPECT_TRUE(explosions.IsEmpty());
     ASSERT_EQ(40u, canvas.transfers.size());
-    EXPECT_EQ((CScreenImage{{52, 82, 16, 1, 0}}), canvas.transfers[0]);
-    EXPECT_EQ((CScreenImage{{52, 82, 16, 1, 9}}), canvas.transfers[35]);
-    EXPECT_EQ((CScreenImage{{69, 82, 16, 1, 9}}), canvas.transfers.back());
+    EXPECT_EQ((std::vector<CScreenImage>{{{52, 82, 16, 1, 0}}, {{52, 82, 16, 1, 9}}, {{69, 82, 16, 1, 9}}}),
+              (std::vector<CScreenImage>{canvas.transfers[0], canvas.transfers[35], canvas.transfers.back()}));
     EXPECT_TRUE(ShowsExactly(canvas, {}));
 }
