@@ -5,7 +5,10 @@
 #include "shell/ToolBand.h"
 #include "tests/shell/ShellFixture.h"
 
-TEST_F(ShellTest, TheClockCountsFromTheLevelStartAndStopsWithTheHero)
+// The clock counts from the level's start and stops with the hero; the best score is on red
+// once reached; the score panel shows six nines at most; the bar, too narrow, collapses from
+// the left, and shows a message as it is.
+TEST_F(ShellTest, TheClockTheBestScoreTheScorePanelAndTheBarAtAnyWidth)
 {
     Layout(10, 10);
     Robot(30, 20);
@@ -22,12 +25,6 @@ TEST_F(ShellTest, TheClockCountsFromTheLevelStartAndStopsWithTheHero)
     }
     k->StartLevel(1);
     EXPECT_EQ("00:00:00", Part(1)) << "a new level restarts it at once";
-}
-
-// On red once the best score is reached; the score panel shows six nines at most; the bar,
-// too narrow, collapses from the left, and shows a message as it is.
-TEST_F(ShellTest, TheBestScoreTheScorePanelAndTheBarAtAnyWidth)
-{
     HWND bar = k->statusBar->GetHandle();
     const int bests[][3] = {{0, 0, false}, {120, 120, true}, {125, 120, true}, {119, 120, false}};
     for (const auto& c : bests) {

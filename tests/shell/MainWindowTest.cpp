@@ -94,7 +94,7 @@ TEST_F(ShellTest, TheMarkerTheRefusalsAndTheContextMenu)
         CCell cell = c[2] < 0 ? At(-1, -1) : At(9 + c[2] % 3, 9 + c[2] / 3);
         bool drawn = c[2] >= 0 && c[2] != 4;
         EXPECT_TRUE(k->marker.Cell() == cell && k->marker.drawn == drawn && (!drawn || k->marker.imageIndex == c[2]))
-            << "pointer " << c[0] << "," << c[1] << ": " << k->marker.Cell() << ", arrow " << k->marker.imageIndex;
+            << "pointer " << c[0] << "," << c[1] << ": arrow " << k->marker.imageIndex;
     }
     Layout(0, 0);
     Robot(1, 1);

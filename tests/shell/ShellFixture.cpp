@@ -116,8 +116,7 @@ void ShellTest::TearDown()
 
 void ShellTest::Layout(int heroColumn, int heroLine)
 {
-    k->settings.nb_robot_base.value = 0;
-    k->settings.nb_robot_incr.value = 0;
+    k->settings.nb_robot_base.value = k->settings.nb_robot_incr.value = 0;
     k->StartLevel(1);
     k->SetHeroCell(heroColumn, heroLine);
     k->hero = CHero(heroColumn, heroLine, k->gridOrigin);
@@ -134,8 +133,7 @@ void ShellTest::Repaint()
 
 std::string ShellTest::Part(int part) const
 {
-    char text[256] = "";
-    if (LOWORD(SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTLENGTHA, part, 0)) < sizeof text)
-        SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTA, part, (LPARAM)text);
+    char text[4096] = "";  // a part holds far less
+    SendMessageA(k->statusBar->GetHandle(), SB_GETTEXTA, part, (LPARAM)text);
     return text;
 }

@@ -8,7 +8,6 @@
 #include "shell/Startup.h"
 
 inline CCell At(int column, int line) { return CCell{column, line}; }
-inline std::ostream& operator<<(std::ostream& out, const CCell& c) { return out << c.column << "," << c.line; }
 
 struct CRecorded { std::vector<std::string> boxes; std::vector<int> sounds; int beeps; };
 extern CRecorded g_recorded;

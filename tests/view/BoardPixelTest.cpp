@@ -2,20 +2,19 @@
 
 #include "tests/shell/ShellFixture.h"
 
-class BoardPixelTest : public ShellTest {
-protected:
-    // The cell shows the character picture (none when -1) exclusive-or'ed onto the ground.
-    void ExpectCellShows(const CGrab& screen, int column, int line, int image, COLORREF ground)
-    {
-        HDC picture = image < 0 ? 0 : k->images.GetCharacterImage(image);
-        CPoint p = k->PixelOf(column, line);
-        int wrong = 0;
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                wrong += screen.At(p.x + x, p.y + y) != ((picture ? GetPixel(picture, x, y) : 0) ^ ground);
-        EXPECT_EQ(0, wrong) << "cell " << column << "," << line;
-    }
-};
+typedef ShellTest BoardPixelTest;
+
+// The pixels of a cell that differ from the character picture (none when -1) exclusive-or'ed onto the ground.
+static int WrongPixels(CKrelmot* k, const CGrab& screen, CCell cell, int image, COLORREF ground)
+{
+    HDC picture = image < 0 ? 0 : k->images.GetCharacterImage(image);
+    CPoint p = k->PixelOf(cell.column, cell.line);
+    int wrong = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            wrong += screen.At(p.x + x, p.y + y) != ((picture ? GetPixel(picture, x, y) : 0) ^ ground);
+    return wrong;
+}
 
 // Every kind of turn leaves the board as a repaint would; the intro hides the hero under its welcome line.
 TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteGround)
@@ -34,9 +33,9 @@ TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteG
         k->AppendHeap(5, 5);
         Repaint();
         CGrab grab(k->mainWindow);
-        ExpectCellShows(grab, 0, 0, IMAGE_HERO, ground);
-        ExpectCellShows(grab, 12, 12, IMAGE_ROBOT, ground);
-        ExpectCellShows(grab, 5, 5, IMAGE_HEAP, ground);
+        EXPECT_EQ("0 0 0", std::to_string(WrongPixels(k, grab, At(0, 0), IMAGE_HERO, ground)) + " " +
+                               std::to_string(WrongPixels(k, grab, At(12, 12), IMAGE_ROBOT, ground)) + " " +
+                               std::to_string(WrongPixels(k, grab, At(5, 5), IMAGE_HEAP, ground))) << "hero, robot, heap";
         int top = k->gridRect.top, lines = 0;
         for (int i = 0; i <= 15; ++i)
             for (int j = 0; j < 15; ++j)  // every line across every cell
@@ -49,7 +48,7 @@ TEST_F(BoardPixelTest, PiecesGridWelcomeLineAndEveryKindOfTurnOnABlackAndAWhiteG
         CGrab intro(k->mainWindow);
         auto line = intro.pixels.begin() + k->PixelOf(0, 10).y * intro.width;
         EXPECT_GT(std::count(line, line + 12 * intro.width, RGB(255, 255, 0)), 20);
-        ExpectCellShows(intro, 0, 0, -1, ground);
+        EXPECT_EQ(0, WrongPixels(k, intro, At(0, 0), -1, ground)) << "the hero hidden";
         k->introActive = false;
         Repaint();
         for (int action : {ACTION_HELLO, ACTION_MOVE, ACTION_SONIC, ACTION_TELEPORT, ACTION_MOVE, ACTION_REMAIN}) {
