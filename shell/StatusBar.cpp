@@ -77,15 +77,14 @@ int CStatusBar::InitParts()
         SL_Erreur("Pb init_part SB_GETBORDERS");
     verticalBorder = borders[1];
     gap = borders[2];
-    // The parts' texts change with the language: every value is shown anew at
-    // the next refresh, even one that an intro keeps from being forced now.
-    for (int p = 0; p < STATUS_PART_COUNT; ++p)
-        lastShown[p] = -1;
     for (int p = 0; p < STATUS_PART_COUNT; ++p) {
         const CPartTemplate& t = PART_TEMPLATES[p];
         parts[p].sample = TextOr(texts, t.sampleId, t.sample ? t.sample : "");
         parts[p].format = TextOr(texts, t.formatId, t.format ? t.format : "%d");
         parts[p].icon = t.icon;
+        // A new text: the value is shown anew at the next refresh, even one
+        // that an intro keeps from being forced now.
+        lastShown[p] = -1;
     }
     return MeasureParts();
 }
